@@ -1,0 +1,19 @@
+#pragma once
+
+#include "autostart.h"
+
+// An XDG autostart entry "Sonvela.desktop" in $XDG_CONFIG_HOME/autostart/.
+class XdgAutostart final : public Autostart
+{
+public:
+    explicit XdgAutostart(QString autostartFolder);
+    static QString defaultFolder();
+
+    bool set(const QString &executablePath) override;
+    bool remove() override;
+    bool isSet() const override;
+    QString entryPath() const;
+
+private:
+    QString m_folder;
+};

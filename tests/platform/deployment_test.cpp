@@ -1,0 +1,99 @@
+#include "platform/deployment.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+namespace {
+
+TEST(Deployment, DefaultsNameTheStandInOnLoopback)
+{
+    const Deployment d = Deployment::defaults();
+    EXPECT_EQ(d.mirrors[0], QStringLiteral("127.0.0.1:18081"));
+    EXPECT_EQ(d.mirrors[5], QStringLiteral("127.0.0.1:18086"));
+    EXPECT_EQ(d.product, QStringLiteral("127.0.0.1:18090"));
+    EXPECT_EQ(d.maker, QStringLiteral("127.0.0.1:18091"));
+    EXPECT_EQ(d.partner2, QStringLiteral("127.0.0.1:18093"));
+}
+
+TEST(Deployment, KeysOverrideDefaultsAndMissingKeysKeepThem)
+{
+    const QString text = QStringLiteral("; deployment\n[service]\nmirror3 = radio3.example:8080   ; third\n"
+                                        "selection_title=Radio personale - Example\n[sites]\nmaker=maker.example\n");
+    const DeploymentReading r = parseDeployment(text, QStringLiteral("d.ini"));
+    EXPECT_TRUE(r.problems.isEmpty()) << r.problems.join(QLatin1Char('\n')).toStdString();
+    EXPECT_EQ(r.deployment.mirrors[2], QStringLiteral("radio3.example:8080"));
+    EXPECT_EQ(r.deployment.mirrors[0], QStringLiteral("127.0.0.1:18081"));
+    EXPECT_EQ(r.deployment.selectionTitle, QStringLiteral("Radio personale - Example"));
+    EXPECT_EQ(r.deployment.maker, QStringLiteral("maker.example"));
+    EXPECT_EQ(r.deployment.makerAddress(), QStringLiteral("http://maker.example"));
+}
+
+struct BadLine
+{
+    const char *text;
+    int line;
+};
+
+class DeploymentBadLines : public ::testing::TestWithParam<BadLine>
+{
+};
+
+// Each bad line is named with its file and line, and the good lines still count.
+TEST_P(DeploymentBadLines, ReportedWithFileAndLineAndSkipped)
+{
+    const BadLine c = GetParam();
+    const DeploymentReading r = parseDeployment(QString::fromUtf8(c.text), QStringLiteral("/etc/sonvela/deployment.ini"));
+    ASSERT_EQ(r.problems.size(), 1) << r.problems.join(QLatin1Char('\n')).toStdString();
+    EXPECT_TRUE(r.problems.first().startsWith(QStringLiteral("/etc/sonvela/deployment.ini, line %1:").arg(c.line)))
+        << r.problems.first().toStdString();
+    EXPECT_EQ(r.deployment.mirrors[1], QStringLiteral("good.example"));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, DeploymentBadLines,
+    ::testing::Values(BadLine{"[service]\nmirror2=good.example\nnonsense\n", 3},
+                      BadLine{"[service]\nmirror2=good.example\nmirror9=x\n", 3},
+                      BadLine{"[service]\nmirror2=good.example\nmirror1=" "aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa\n", 3},
+                      BadLine{"[service\n[service]\nmirror2=good.example\n", 1},
+                      BadLine{"[service]\nmirror2=good.example\n[sites]\nproduct=\n", 4}));
+
+TEST(Deployment, LoadTakesTheFirstFolderThatHasAFile)
+{
+    QTemporaryDir first, second;
+    QFile file(second.filePath(QStringLiteral("deployment.ini")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("[sites]\nproduct=shop.example\n");
+    file.close();
+    const DeploymentReading r = loadDeployment({first.path() + QLatin1Char('/'), second.path() + QLatin1Char('/')});
+    EXPECT_EQ(r.deployment.product, QStringLiteral("shop.example"));
+    EXPECT_EQ(r.source, file.fileName());
+}
+
+TEST(Deployment, NoFileMeansDefaultsAndNoProblem)
+{
+    QTemporaryDir dir;
+    const DeploymentReading r = loadDeployment({dir.path() + QLatin1Char('/')});
+    EXPECT_TRUE(r.source.isEmpty());
+    EXPECT_TRUE(r.problems.isEmpty());
+}
+
+TEST(Deployment, UnreadableFileIsReportedAndDefaultsKept)
+{
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "root reads any file";
+    QTemporaryDir dir;
+    QFile file(dir.filePath(QStringLiteral("deployment.ini")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+    file.setPermissions({});
+    const DeploymentReading r = loadDeployment({dir.path() + QLatin1Char('/')});
+    ASSERT_EQ(r.problems.size(), 1);
+    EXPECT_EQ(r.deployment.product, Deployment::defaults().product);
+}
+
+} // namespace
