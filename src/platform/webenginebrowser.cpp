@@ -1,0 +1,137 @@
+#include "webenginebrowser.h"
+
+#include "errorpage.h"
+#include "webenginesession.h"
+
+#include <QWebEngineHistory>
+#include <QWebEngineLoadingInfo>
+#include <QWebEnginePage>
+#include <QWebEngineView>
+
+WebEngineBrowser::WebEngineBrowser(WebEngineSession &session, QWidget *parentWidget)
+    : Browser(parentWidget)
+    , m_session(session)
+    , m_view(new QWebEngineView(parentWidget))
+{
+    m_view->setPage(new QWebEnginePage(session.profile(), m_view));
+    m_view->setContextMenuPolicy(Qt::NoContextMenu);
+    QWebEnginePage *page = m_view->page();
+    connect(page, &QWebEnginePage::loadingChanged, this, &WebEngineBrowser::onLoadingChanged);
+    connect(page, &QWebEnginePage::titleChanged, this, &WebEngineBrowser::onTitleChanged);
+    connect(page, &QWebEnginePage::loadProgress, this, [this](int percent) {
+        if (m_busy && percent < 100)
+            Q_EMIT progressChange(percent, 100);
+    });
+}
+
+WebEngineBrowser::~WebEngineBrowser() = default;
+
+void WebEngineBrowser::navigate(const QString &address)
+{
+    const QUrl url = QUrl::fromUserInput(address);
+    // "About:Blank" and friends: the engine wants the scheme's page in lower case.
+    m_view->setUrl(url.scheme() == QLatin1String("about") ? QUrl(QStringLiteral("about:") + url.path().toLower())
+                                                          : url);
+}
+
+void WebEngineBrowser::refresh()
+{
+    if (m_failed && m_failedUrl.isValid())
+        m_view->setUrl(m_failedUrl);
+    else
+        m_view->reload();
+}
+
+bool WebEngineBrowser::goBack()
+{
+    if (!m_view->history()->canGoBack())
+        return false;
+    m_view->back();
+    return true;
+}
+
+bool WebEngineBrowser::goForward()
+{
+    if (!m_view->history()->canGoForward())
+        return false;
+    m_view->forward();
+    return true;
+}
+
+QString WebEngineBrowser::locationUrl() const
+{
+    if (m_failed)
+        return ErrorPage::forFailure(m_failedUrl, QString()).location.toString();
+    return m_view->url().toString();
+}
+
+QString WebEngineBrowser::title() const
+{
+    return m_failed ? m_failedTitle : m_view->title();
+}
+
+bool WebEngineBrowser::isShown() const
+{
+    return m_view->isVisible();
+}
+
+void WebEngineBrowser::setShown(bool shown)
+{
+    m_view->setVisible(shown);
+}
+
+QString WebEngineBrowser::documentProtocol() const
+{
+    if (!m_hasDocument)
+        return QString();
+    return QUrl(locationUrl()).scheme() + QLatin1Char(':');
+}
+
+void WebEngineBrowser::saveDocument(const QString &path, SaveDone done)
+{
+    if (!m_hasDocument || m_failed) {
+        if (done)
+            done(false);
+        return;
+    }
+    m_session.savePage(m_view->page(), path, std::move(done));
+}
+
+QWidget *WebEngineBrowser::widget()
+{
+    return m_view;
+}
+
+void WebEngineBrowser::onLoadingChanged(const QWebEngineLoadingInfo &info)
+{
+    switch (info.status()) {
+    case QWebEngineLoadingInfo::LoadStartedStatus:
+        m_busy = true;
+        m_failed = false;
+        Q_EMIT progressChange(0, 100);
+        return;
+    case QWebEngineLoadingInfo::LoadStoppedStatus:
+        // Replaced by another navigation: that one reports its own end.
+        return;
+    case QWebEngineLoadingInfo::LoadFailedStatus:
+        if (info.errorDomain() != QWebEngineLoadingInfo::HttpStatusCodeDomain) {
+            m_failed = true;
+            m_failedUrl = info.url();
+            m_failedTitle = ErrorPage::forFailure(info.url(), info.errorString()).title;
+            Q_EMIT titleChange(m_failedTitle);
+        }
+        break;
+    case QWebEngineLoadingInfo::LoadSucceededStatus:
+        break;
+    }
+    m_busy = false;
+    m_hasDocument = true;
+    Q_EMIT progressChange(100, 100);
+}
+
+void WebEngineBrowser::onTitleChanged(const QString &title)
+{
+    // The engine's own error page has its own title; ours stands.
+    if (!m_failed)
+        Q_EMIT titleChange(title);
+}

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "browser.h"
+
+#include <QUrl>
+
+class QWebEngineLoadingInfo;
+class QWebEngineView;
+class WebEngineSession;
+
+// A visible browser on Qt WebEngine. Reports its loads the way the service
+// code expects: a finished load (also a failed one) ends with
+// Progress == ProgressMax, and a page that could not be reached shows an
+// address that is not a web address.
+class WebEngineBrowser final : public Browser
+{
+    Q_OBJECT
+public:
+    WebEngineBrowser(WebEngineSession &session, QWidget *parentWidget);
+    ~WebEngineBrowser() override;
+
+    void navigate(const QString &address) override;
+    void refresh() override;
+    bool goBack() override;
+    bool goForward() override;
+
+    QString locationUrl() const override;
+    QString title() const override;
+    bool busy() const override { return m_busy; }
+    bool isShown() const override;
+    void setShown(bool shown) override;
+
+    bool hasDocument() const override { return m_hasDocument; }
+    QString documentProtocol() const override;
+    void saveDocument(const QString &path, SaveDone done) override;
+    QWidget *widget() override;
+
+private:
+    void onLoadingChanged(const QWebEngineLoadingInfo &info);
+    void onTitleChanged(const QString &title);
+
+    WebEngineSession &m_session;
+    QWebEngineView *m_view;
+    bool m_busy = false;
+    bool m_hasDocument = false;
+    bool m_failed = false;
+    QUrl m_failedUrl;
+    QString m_failedTitle;
+};

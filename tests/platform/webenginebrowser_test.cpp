@@ -1,0 +1,95 @@
+#include "platform/platformfactory.h"
+
+#include "browser_test_helpers.h"
+#include "support/loopbackserver.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+// One web engine for the whole test program: it is costly to start.
+class WebEngineBrowserTest : public ::testing::Test
+{
+protected:
+    static void SetUpTestSuite()
+    {
+        factory = new PlatformFactory;
+        window = new QWidget;
+        window->resize(400, 300);
+        window->show();
+    }
+    static void TearDownTestSuite()
+    {
+        delete window;
+        delete factory;
+    }
+
+    static PlatformFactory *factory;
+    static QWidget *window;
+    LoopbackServer server;
+    QTemporaryDir dir;
+};
+
+PlatformFactory *WebEngineBrowserTest::factory = nullptr;
+QWidget *WebEngineBrowserTest::window = nullptr;
+
+TEST_F(WebEngineBrowserTest, LoadsTitleAndSavesTheServedSourceExactly)
+{
+    const QByteArray source("<HTML><HEAD><TITLE>RADIO:-Prova</TITLE></HEAD>\r\n<BODY>a<BR>b<BR1>c</BODY></HTML>\r\n");
+    server.serve("/page", source, "text/html; charset=windows-1252");
+    std::unique_ptr<Browser> browser(factory->createVisibleBrowser(window));
+    BrowserEvents events(*browser);
+    browser->navigate(server.url("/page"));
+    ASSERT_TRUE(events.waitForLoads(1, 60000));
+    EXPECT_TRUE(events.lastIsFinished());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return browser->title() == QStringLiteral("RADIO:-Prova"); }, 10000));
+    EXPECT_TRUE(events.titles.contains(QStringLiteral("RADIO:-Prova")));
+    EXPECT_EQ(browser->documentProtocol(), QStringLiteral("http:"));
+
+    bool finished = false, saved = false;
+    const QString path = dir.filePath(QStringLiteral("tmpSV.txt"));
+    browser->saveDocument(path, [&](bool ok) {
+        finished = true;
+        saved = ok;
+    });
+    ASSERT_TRUE(QTest::qWaitFor([&] { return finished; }, 30000));
+    EXPECT_TRUE(saved);
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), source);
+}
+
+TEST_F(WebEngineBrowserTest, UnreachablePageFinishesWithANonWebAddress)
+{
+    std::unique_ptr<Browser> browser(factory->createVisibleBrowser(window));
+    BrowserEvents events(*browser);
+    browser->navigate(QStringLiteral("http://127.0.0.1:1/radio/AccessoSonvela.asp"));
+    ASSERT_TRUE(events.waitForLoads(1, 60000));
+    EXPECT_FALSE(browser->locationUrl().startsWith(QStringLiteral("http"), Qt::CaseInsensitive));
+    EXPECT_FALSE(browser->title().startsWith(QStringLiteral("http:"), Qt::CaseInsensitive));
+}
+
+TEST_F(WebEngineBrowserTest, BackForwardAndRefusalWithoutHistory)
+{
+    server.serve("/a", "<title>A</title>");
+    server.serve("/b", "<title>B</title>");
+    std::unique_ptr<Browser> browser(factory->createVisibleBrowser(window));
+    BrowserEvents events(*browser);
+    EXPECT_FALSE(browser->goBack());
+    browser->navigate(server.url("/a"));
+    ASSERT_TRUE(events.waitForLoads(1, 60000));
+    browser->navigate(server.url("/b"));
+    ASSERT_TRUE(events.waitForLoads(2, 60000));
+    ASSERT_TRUE(browser->goBack());
+    ASSERT_TRUE(events.waitForLoads(3, 60000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return browser->title() == QStringLiteral("A"); }, 10000));
+    EXPECT_FALSE(browser->widget()->contextMenuPolicy() != Qt::NoContextMenu);
+}
+
+} // namespace

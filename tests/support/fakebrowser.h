@@ -1,0 +1,65 @@
+#pragma once
+
+#include "platform/browser.h"
+
+#include <QFile>
+#include <QStringList>
+#include <QUrl>
+
+// A browser whose loads the test completes by hand: navigate records the
+// address; finish() plays the title and progress events of a finished load.
+class FakeBrowser final : public Browser
+{
+public:
+    using Browser::Browser;
+
+    QStringList navigations;
+    int refreshes = 0;
+    QByteArray source;
+    bool document = false;
+    bool busyFlag = false;
+    bool shown = true;
+    bool saveSucceeds = true;
+    QString location;
+    QString currentTitle;
+
+    void navigate(const QString &address) override
+    {
+        navigations << address;
+        location = address;
+    }
+    void refresh() override { ++refreshes; }
+    bool goBack() override { return false; }
+    bool goForward() override { return false; }
+    QString locationUrl() const override { return location; }
+    QString title() const override { return currentTitle; }
+    bool busy() const override { return busyFlag; }
+    bool isShown() const override { return shown; }
+    void setShown(bool s) override { shown = s; }
+    bool hasDocument() const override { return document; }
+    QString documentProtocol() const override
+    {
+        return document ? QUrl(location).scheme() + QLatin1Char(':') : QString();
+    }
+    void saveDocument(const QString &path, SaveDone done) override
+    {
+        QFile file(path);
+        const bool ok = file.open(QIODevice::WriteOnly) && file.write(source) == source.size() && saveSucceeds;
+        done(ok);
+    }
+    QWidget *widget() override { return nullptr; }
+
+    // Completes a load: the page's title, then the final progress event.
+    void finish(const QString &title, const QByteArray &body = QByteArray())
+    {
+        source = body;
+        document = true;
+        setTitle(title);
+        Q_EMIT progressChange(100, 100);
+    }
+    void setTitle(const QString &title)
+    {
+        currentTitle = title;
+        Q_EMIT titleChange(title);
+    }
+};
