@@ -1,0 +1,23 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+struct lame_global_struct;
+
+// Mono 16-bit PCM to a constant-bit-rate MP3 byte stream, as an internet
+// radio sends it: no tag frame, so any cut of the stream starts cleanly.
+class Mp3Encoder final
+{
+public:
+    Mp3Encoder(int sampleRate, int kbps);
+    ~Mp3Encoder();
+    Mp3Encoder(const Mp3Encoder &) = delete;
+    Mp3Encoder &operator=(const Mp3Encoder &) = delete;
+
+    std::string encode(const std::int16_t *samples, std::size_t frames);
+
+private:
+    lame_global_struct *m_lame = nullptr;
+};

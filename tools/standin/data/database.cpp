@@ -1,0 +1,373 @@
+#include "database.h"
+
+#include "passwordhash.h"
+#include "seeddata.h"
+
+#include <sqlite3.h>
+
+#include <ctime>
+
+namespace {
+
+// One prepared statement, finalised on every way out.
+class Statement final
+{
+public:
+    Statement(sqlite3 *db, const char *sql)
+        : m_db(db)
+    {
+        if (sqlite3_prepare_v2(db, sql, -1, &m_stmt, nullptr) != SQLITE_OK)
+            throw DatabaseError(std::string("cannot prepare: ") + sqlite3_errmsg(db));
+    }
+    ~Statement() { sqlite3_finalize(m_stmt); }
+    Statement(const Statement &) = delete;
+    Statement &operator=(const Statement &) = delete;
+
+    Statement &bind(int index, int value)
+    {
+        sqlite3_bind_int(m_stmt, index, value);
+        return *this;
+    }
+    Statement &bind(int index, const std::string &value)
+    {
+        sqlite3_bind_text(m_stmt, index, value.data(), static_cast<int>(value.size()), SQLITE_TRANSIENT);
+        return *this;
+    }
+    // True while a row is available.
+    bool step()
+    {
+        const int rc = sqlite3_step(m_stmt);
+        if (rc == SQLITE_ROW)
+            return true;
+        if (rc != SQLITE_DONE)
+            throw DatabaseError(std::string("query failed: ") + sqlite3_errmsg(m_db));
+        return false;
+    }
+    void reset()
+    {
+        sqlite3_reset(m_stmt);
+        sqlite3_clear_bindings(m_stmt);
+    }
+    int integer(int column) const { return sqlite3_column_int(m_stmt, column); }
+    std::string text(int column) const
+    {
+        const auto *p = reinterpret_cast<const char *>(sqlite3_column_text(m_stmt, column));
+        return p ? std::string(p, static_cast<std::size_t>(sqlite3_column_bytes(m_stmt, column))) : std::string();
+    }
+
+private:
+    sqlite3 *m_db;
+    sqlite3_stmt *m_stmt = nullptr;
+};
+
+Station stationOf(const Statement &s)
+{
+    return Station{s.integer(0), s.text(1), s.text(2), s.integer(3), s.text(4)};
+}
+
+// LIKE treats '%' and '_' as wildcards; a search for them must find them.
+std::string likePattern(const std::string &text)
+{
+    std::string pattern = "%";
+    for (const char c : text) {
+        if (c == '%' || c == '_' || c == '\\')
+            pattern += '\\';
+        pattern += c;
+    }
+    return pattern + "%";
+}
+
+std::string today()
+{
+    const std::time_t now = std::time(nullptr);
+    std::tm tm{};
+    gmtime_r(&now, &tm);
+    char buf[16];
+    std::strftime(buf, sizeof buf, "%Y-%m-%d", &tm);
+    return buf;
+}
+
+constexpr const char *stationColumns = "SELECT id, name, label, clicks, added FROM stations ";
+
+} // namespace
+
+Database::Database(const std::string &path)
+{
+    const std::string file = path.empty() ? ":memory:" : path;
+    if (sqlite3_open_v2(file.c_str(), &m_db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX,
+                        nullptr)
+        != SQLITE_OK) {
+        const std::string message = m_db ? sqlite3_errmsg(m_db) : "out of memory";
+        sqlite3_close(m_db);
+        throw DatabaseError("cannot open database " + file + ": " + message);
+    }
+    sqlite3_busy_timeout(m_db, 2000);
+    createSchema();
+    seedIfEmpty();
+}
+
+Database::~Database()
+{
+    sqlite3_close(m_db);
+}
+
+void Database::exec(const char *sql)
+{
+    char *error = nullptr;
+    if (sqlite3_exec(m_db, sql, nullptr, nullptr, &error) != SQLITE_OK) {
+        const std::string message = error ? error : "unknown error";
+        sqlite3_free(error);
+        throw DatabaseError(message);
+    }
+}
+
+void Database::createSchema()
+{
+    exec("CREATE TABLE IF NOT EXISTS stations (id INTEGER PRIMARY KEY, name TEXT NOT NULL, label TEXT NOT NULL,"
+         " clicks INTEGER NOT NULL, added TEXT NOT NULL);"
+         "CREATE TABLE IF NOT EXISTS users (id INTEGER PRIMARY KEY, email TEXT NOT NULL UNIQUE COLLATE NOCASE,"
+         " salt TEXT NOT NULL, hash TEXT NOT NULL);"
+         "CREATE TABLE IF NOT EXISTS options (user_id INTEGER NOT NULL, position INTEGER NOT NULL,"
+         " value TEXT NOT NULL, PRIMARY KEY (user_id, position));"
+         "CREATE TABLE IF NOT EXISTS news (id INTEGER PRIMARY KEY, category INTEGER NOT NULL,"
+         " headline TEXT NOT NULL, body TEXT NOT NULL);"
+         "CREATE TABLE IF NOT EXISTS privacy (user_id INTEGER PRIMARY KEY, newsletter INTEGER NOT NULL,"
+         " statistics INTEGER NOT NULL, public_profile INTEGER NOT NULL);"
+         "CREATE TABLE IF NOT EXISTS newsletter (email TEXT PRIMARY KEY COLLATE NOCASE, added TEXT NOT NULL);");
+}
+
+void Database::seedIfEmpty()
+{
+    {
+        Statement count(m_db, "SELECT COUNT(*) FROM stations");
+        if (count.step() && count.integer(0) > 0)
+            return;
+    }
+    exec("BEGIN");
+    try {
+        Statement station(m_db, "INSERT INTO stations VALUES (?, ?, ?, ?, ?)");
+        for (const Station &s : SeedData::stations()) {
+            station.bind(1, s.id).bind(2, s.name).bind(3, s.label).bind(4, s.weeklyClicks).bind(5, s.added);
+            station.step();
+            station.reset();
+        }
+        Statement user(m_db, "INSERT INTO users VALUES (?, ?, ?, ?)");
+        const auto addSeedUser = [&](int id, const char *email, const char *password) {
+            const std::string salt = newSalt();
+            user.bind(1, id).bind(2, std::string(email)).bind(3, salt).bind(4, hashPassword(salt, password));
+            user.step();
+            user.reset();
+        };
+        addSeedUser(SeedData::demoUserId, SeedData::demoEmail, SeedData::demoPassword);
+        addSeedUser(SeedData::secondUserId, SeedData::secondEmail, SeedData::secondPassword);
+        insertOptions(SeedData::demoUserId, 1, SeedData::demoOptions());
+        Statement item(m_db, "INSERT INTO news (category, headline, body) VALUES (?, ?, ?)");
+        for (const NewsItem &n : SeedData::news()) {
+            item.bind(1, n.category).bind(2, n.headline).bind(3, n.text);
+            item.step();
+            item.reset();
+        }
+        exec("COMMIT");
+    } catch (...) {
+        exec("ROLLBACK");
+        throw;
+    }
+}
+
+std::vector<Station> Database::queryStations(const char *sql, const std::string &text, int count) const
+{
+    std::lock_guard lock(m_mutex);
+    Statement s(m_db, sql);
+    int index = 1;
+    if (!text.empty())
+        s.bind(index++, text);
+    if (count > 0)
+        s.bind(index, count);
+    std::vector<Station> result;
+    while (s.step())
+        result.push_back(stationOf(s));
+    return result;
+}
+
+std::vector<Station> Database::stations() const
+{
+    return queryStations((std::string(stationColumns) + "ORDER BY name COLLATE NOCASE, id").c_str(), {}, 0);
+}
+
+std::optional<Station> Database::station(int id) const
+{
+    std::lock_guard lock(m_mutex);
+    Statement s(m_db, (std::string(stationColumns) + "WHERE id = ?").c_str());
+    s.bind(1, id);
+    if (!s.step())
+        return std::nullopt;
+    return stationOf(s);
+}
+
+std::vector<Station> Database::mostClicked(int count) const
+{
+    return queryStations((std::string(stationColumns) + "ORDER BY clicks DESC, id LIMIT ?").c_str(), {}, count);
+}
+
+std::vector<Station> Database::newest(int count) const
+{
+    return queryStations((std::string(stationColumns) + "ORDER BY added DESC, id DESC LIMIT ?").c_str(), {}, count);
+}
+
+std::vector<Station> Database::search(const std::string &text) const
+{
+    if (text.empty())
+        return stations();
+    return queryStations(
+        (std::string(stationColumns) + "WHERE name LIKE ? ESCAPE '\\' OR label LIKE ?1 ESCAPE '\\' "
+                                       "ORDER BY clicks DESC, id")
+            .c_str(),
+        likePattern(text), 0);
+}
+
+int Database::stationCount() const
+{
+    std::lock_guard lock(m_mutex);
+    Statement s(m_db, "SELECT COUNT(*) FROM stations");
+    return s.step() ? s.integer(0) : 0;
+}
+
+std::optional<UserAccount> Database::userByEmail(const std::string &email) const
+{
+    std::lock_guard lock(m_mutex);
+    Statement s(m_db, "SELECT id, email, salt, hash FROM users WHERE email = ?");
+    s.bind(1, email);
+    if (!s.step())
+        return std::nullopt;
+    return UserAccount{s.integer(0), s.text(1), s.text(2), s.text(3)};
+}
+
+std::optional<UserAccount> Database::userById(int id) const
+{
+    std::lock_guard lock(m_mutex);
+    Statement s(m_db, "SELECT id, email, salt, hash FROM users WHERE id = ?");
+    s.bind(1, id);
+    if (!s.step())
+        return std::nullopt;
+    return UserAccount{s.integer(0), s.text(1), s.text(2), s.text(3)};
+}
+
+int Database::addUser(const std::string &email, const std::string &password)
+{
+    std::lock_guard lock(m_mutex);
+    const std::string salt = newSalt();
+    Statement s(m_db, "INSERT INTO users (email, salt, hash) VALUES (?, ?, ?)");
+    s.bind(1, email).bind(2, salt).bind(3, hashPassword(salt, password));
+    s.step();
+    return static_cast<int>(sqlite3_last_insert_rowid(m_db));
+}
+
+std::vector<std::string> Database::options(int userId) const
+{
+    std::lock_guard lock(m_mutex);
+    Statement s(m_db, "SELECT value FROM options WHERE user_id = ? ORDER BY position");
+    s.bind(1, userId);
+    std::vector<std::string> values;
+    while (s.step())
+        values.push_back(s.text(0));
+    return values;
+}
+
+void Database::insertOptions(int userId, int firstPosition, const std::vector<std::string> &values)
+{
+    Statement s(m_db, "INSERT INTO options VALUES (?, ?, ?)");
+    int position = firstPosition;
+    for (const std::string &v : values) {
+        s.bind(1, userId).bind(2, position++).bind(3, v);
+        s.step();
+        s.reset();
+    }
+}
+
+void Database::replaceOptions(int userId, const std::vector<std::string> &values)
+{
+    std::lock_guard lock(m_mutex);
+    exec("BEGIN");
+    try {
+        Statement clear(m_db, "DELETE FROM options WHERE user_id = ?");
+        clear.bind(1, userId);
+        clear.step();
+        const std::size_t kept = std::min(values.size(), std::size_t{MaxOptionValues});
+        insertOptions(userId, 1, std::vector<std::string>(values.begin(), values.begin() + static_cast<long>(kept)));
+        exec("COMMIT");
+    } catch (...) {
+        exec("ROLLBACK");
+        throw;
+    }
+}
+
+bool Database::appendOptions(int userId, const std::vector<std::string> &values)
+{
+    std::lock_guard lock(m_mutex);
+    long long stored = 0;
+    int lastPosition = 0;
+    {
+        Statement last(m_db, "SELECT COUNT(*), COALESCE(MAX(position), 0) FROM options WHERE user_id = ?");
+        last.bind(1, userId);
+        last.step();
+        stored = last.integer(0);
+        lastPosition = last.integer(1);
+    }
+    if (stored + static_cast<long long>(values.size()) > MaxOptionValues)
+        return false;
+    exec("BEGIN");
+    try {
+        insertOptions(userId, lastPosition + 1, values);
+        exec("COMMIT");
+    } catch (...) {
+        exec("ROLLBACK");
+        throw;
+    }
+    return true;
+}
+
+std::vector<NewsItem> Database::news(int category) const
+{
+    std::lock_guard lock(m_mutex);
+    Statement s(m_db, "SELECT category, headline, body FROM news WHERE category = ? ORDER BY id");
+    s.bind(1, category);
+    std::vector<NewsItem> items;
+    while (s.step())
+        items.push_back(NewsItem{s.integer(0), s.text(1), s.text(2)});
+    return items;
+}
+
+PrivacyChoices Database::privacy(int userId) const
+{
+    std::lock_guard lock(m_mutex);
+    Statement s(m_db, "SELECT newsletter, statistics, public_profile FROM privacy WHERE user_id = ?");
+    s.bind(1, userId);
+    if (!s.step())
+        return PrivacyChoices{};
+    return PrivacyChoices{s.integer(0) != 0, s.integer(1) != 0, s.integer(2) != 0};
+}
+
+void Database::setPrivacy(int userId, const PrivacyChoices &choices)
+{
+    std::lock_guard lock(m_mutex);
+    Statement s(m_db, "INSERT OR REPLACE INTO privacy VALUES (?, ?, ?, ?)");
+    s.bind(1, userId).bind(2, choices.newsletter ? 1 : 0).bind(3, choices.statistics ? 1 : 0);
+    s.bind(4, choices.publicProfile ? 1 : 0);
+    s.step();
+}
+
+void Database::addNewsletterAddress(const std::string &email)
+{
+    std::lock_guard lock(m_mutex);
+    Statement s(m_db, "INSERT OR IGNORE INTO newsletter VALUES (?, ?)");
+    s.bind(1, email).bind(2, today());
+    s.step();
+}
+
+bool Database::hasNewsletterAddress(const std::string &email) const
+{
+    std::lock_guard lock(m_mutex);
+    Statement s(m_db, "SELECT 1 FROM newsletter WHERE email = ?");
+    s.bind(1, email);
+    return s.step();
+}

@@ -1,0 +1,70 @@
+#pragma once
+
+#include "newsitem.h"
+#include "privacychoices.h"
+#include "station.h"
+#include "useraccount.h"
+
+#include <mutex>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+struct sqlite3;
+
+class DatabaseError : public std::runtime_error
+{
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// The service's data in SQLite. One connection shared by every listener
+// thread, so each call takes the lock; a fresh database is seeded on open.
+class Database final
+{
+public:
+    // An empty path or ":memory:" keeps everything in memory.
+    explicit Database(const std::string &path);
+    ~Database();
+    Database(const Database &) = delete;
+    Database &operator=(const Database &) = delete;
+
+    // Values a user may keep on the server; more are refused, so one client
+    // appending forever cannot fill the disk.
+    static constexpr int MaxOptionValues = 1000;
+
+    std::vector<Station> stations() const; // by name
+    std::optional<Station> station(int id) const;
+    std::vector<Station> mostClicked(int count) const;
+    std::vector<Station> newest(int count) const;
+    std::vector<Station> search(const std::string &text) const;
+    int stationCount() const;
+
+    std::optional<UserAccount> userByEmail(const std::string &email) const;
+    std::optional<UserAccount> userById(int id) const;
+    int addUser(const std::string &email, const std::string &password);
+
+    std::vector<std::string> options(int userId) const;
+    void replaceOptions(int userId, const std::vector<std::string> &values);
+    // False, and nothing stored, when the values would pass MaxOptionValues.
+    bool appendOptions(int userId, const std::vector<std::string> &values);
+
+    std::vector<NewsItem> news(int category) const;
+
+    PrivacyChoices privacy(int userId) const;
+    void setPrivacy(int userId, const PrivacyChoices &choices);
+
+    void addNewsletterAddress(const std::string &email);
+    bool hasNewsletterAddress(const std::string &email) const;
+
+private:
+    void createSchema();
+    void seedIfEmpty();
+    void exec(const char *sql);
+    void insertOptions(int userId, int firstPosition, const std::vector<std::string> &values);
+    std::vector<Station> queryStations(const char *sql, const std::string &text, int count) const;
+
+    mutable std::mutex m_mutex;
+    sqlite3 *m_db = nullptr;
+};

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "faulttable.h"
+#include "standinconfig.h"
+
+#include <atomic>
+#include <string>
+
+class Database;
+
+// What every page handler shares: the data, the settings, the faults and the
+// few counters that live across requests.
+struct ServiceContext
+{
+    Database &database;
+    const StandinConfig &config;
+    FaultTable &faults;
+    std::atomic<int> activeStreams{0};
+    // The minute in which the slow station last answered "caricamento".
+    std::atomic<long long> slowStationMinute{-1};
+
+    std::string siteAddress(int port) const { return "http://" + config.host + ":" + std::to_string(port); }
+};

@@ -1,0 +1,51 @@
+#include "sitelistener.h"
+
+#include <httplib.h>
+
+#include <cerrno>
+#include <cstring>
+
+SiteListener::SiteListener(std::string host, int port, Setup setup)
+    : m_host(std::move(host))
+    , m_port(port)
+    , m_setup(std::move(setup))
+{
+}
+
+SiteListener::~SiteListener()
+{
+    close();
+}
+
+bool SiteListener::open(std::string *error)
+{
+    if (m_server)
+        return true;
+    m_closing = std::make_shared<std::atomic<bool>>(false);
+    auto server = std::make_unique<httplib::Server>();
+    // Streams hold a worker each for as long as they play.
+    server->new_task_queue = [] { return new httplib::ThreadPool(16); };
+    server->set_keep_alive_timeout(2);
+    server->set_read_timeout(5);
+    server->set_write_timeout(5);
+    m_setup(*server, *m_closing);
+    if (!server->bind_to_port(m_host, m_port)) {
+        if (error)
+            *error = "cannot listen on " + m_host + ":" + std::to_string(m_port) + ": " + std::strerror(errno);
+        return false;
+    }
+    m_server = std::move(server);
+    m_thread = std::thread([server = m_server.get()] { server->listen_after_bind(); });
+    return true;
+}
+
+void SiteListener::close()
+{
+    if (!m_server)
+        return;
+    m_closing->store(true);
+    m_server->stop();
+    if (m_thread.joinable())
+        m_thread.join();
+    m_server.reset();
+}
