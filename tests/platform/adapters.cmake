@@ -1,0 +1,3 @@
+sonvela_add_test(NAME platform_proxyrelay
+  SOURCES proxyrequest_test.cpp proxyrelay_test.cpp scriptedserver.cpp scriptedserver.h
+  LIBS sonvela_platform_net Qt6::Test LABELS net TIMEOUT 120)

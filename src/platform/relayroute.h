@@ -1,0 +1,20 @@
+#pragma once
+
+#include "relayendpoint.h"
+
+#include <QStringList>
+
+#include <optional>
+
+// Where the relay sends a connection: straight to its target or through an
+// upstream HTTP proxy. Each connection takes a copy when it is accepted, so a
+// change applies to the connections opened after it.
+struct RelayRoute
+{
+    std::optional<RelayEndpoint> upstream;
+    QStringList bypass; // host names reached directly, compared without case
+
+    // The proxy to use for a target, or nothing for a direct connection.
+    // Loopback targets always go direct, as web views do on their own.
+    std::optional<RelayEndpoint> upstreamFor(const RelayEndpoint &target) const;
+};
