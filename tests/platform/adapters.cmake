@@ -1,3 +1,5 @@
 sonvela_add_test(NAME platform_proxyrelay
   SOURCES proxyrequest_test.cpp proxyrelay_test.cpp scriptedserver.cpp scriptedserver.h
   LIBS sonvela_platform_net Qt6::Test LABELS net TIMEOUT 120)
+sonvela_add_test(NAME platform_mpris SOURCES mprisnowplaying_test.cpp
+  LIBS sonvela_platform_net Qt6::Test LABELS net)

@@ -1,0 +1,3 @@
+#include "mprisrootadaptor.h"
+
+MprisRootAdaptor::MprisRootAdaptor(QObject *parent) : QDBusAbstractAdaptor(parent) {}

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QDBusAbstractAdaptor>
+#include <QStringList>
+
+// org.mpris.MediaPlayer2 of the now-playing player: who is playing. The
+// player only shows what plays; it cannot be raised or quit from outside.
+class MprisRootAdaptor final : public QDBusAbstractAdaptor
+{
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.mpris.MediaPlayer2")
+    Q_PROPERTY(bool CanQuit READ canQuit)
+    Q_PROPERTY(bool CanRaise READ canRaise)
+    Q_PROPERTY(bool HasTrackList READ hasTrackList)
+    Q_PROPERTY(QString Identity READ identity)
+    Q_PROPERTY(QString DesktopEntry READ desktopEntry)
+    Q_PROPERTY(QStringList SupportedUriSchemes READ supportedUriSchemes)
+    Q_PROPERTY(QStringList SupportedMimeTypes READ supportedMimeTypes)
+
+public:
+    explicit MprisRootAdaptor(QObject *parent);
+
+    bool canQuit() const { return false; }
+    bool canRaise() const { return false; }
+    bool hasTrackList() const { return false; }
+    QString identity() const { return QStringLiteral("Sonvela"); }
+    QString desktopEntry() const { return QStringLiteral("sonvela"); }
+    QStringList supportedUriSchemes() const { return {}; }
+    QStringList supportedMimeTypes() const { return {}; }
+
+    Q_DISABLE_COPY_MOVE(MprisRootAdaptor)
+
+public Q_SLOTS:
+    // Present because the interface requires them; they do nothing.
+    void Raise() {}
+    void Quit() {}
+};
