@@ -1,0 +1,155 @@
+#include "gridtext.h"
+
+#include "sudoku/cellsolve.h"
+#include "sudoku/celltexts.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct TextCase
+{
+    const char *text;
+    int digit;
+};
+
+class CellTextDigitTest : public ::testing::TestWithParam<TextCase>
+{
+};
+
+// Whatever lands in a cell is read without a crash: blanks and "0" are empty,
+// anything that is not one digit 0..9 is unreadable.
+TEST_P(CellTextDigitTest, ReadsTextAsDigit)
+{
+    EXPECT_EQ(CellTexts::digitOfText(QString::fromUtf8(GetParam().text)), GetParam().digit)
+        << GetParam().text;
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, CellTextDigitTest,
+                         ::testing::Values(TextCase{"", 0}, TextCase{"   ", 0}, TextCase{"0", 0},
+                                           TextCase{"5", 5}, TextCase{" 9 ", 9}, TextCase{"\t1\n", 1},
+                                           TextCase{"12", -1}, TextCase{"a", -1}, TextCase{"-1", -1},
+                                           TextCase{"+3", -1}, TextCase{"4 4", -1},
+                                           TextCase{"\xd9\xa3", -1} /* Arabic-Indic three */));
+
+CellTexts textsOf(const std::string &line)
+{
+    CellTexts texts;
+    texts.writeDigits(gridOf(line));
+    return texts;
+}
+
+TEST(CellTextsTest, ReadingMarksOnlyCellsHoldingADigit)
+{
+    CellTexts texts;
+    texts.setText(0, 0, QStringLiteral("4"));
+    texts.setText(1, 0, QStringLiteral("0"));
+    texts.setText(2, 0, QStringLiteral(" "));
+    texts.setOriginMark(3, 3, 1);
+    SudokuGrid grid;
+    ASSERT_TRUE(texts.readDigits(grid));
+    EXPECT_EQ(grid.at(0, 0), 4);
+    EXPECT_EQ(texts.originMark(0, 0), 1);
+    EXPECT_EQ(grid.at(1, 0), 0);
+    EXPECT_EQ(texts.originMark(1, 0), 0);
+    EXPECT_EQ(texts.originMark(2, 0), 0);
+    EXPECT_EQ(texts.originMark(3, 3), 0) << "a stale mark must be cleared by the next read";
+    EXPECT_EQ(grid.filledCount(), 1);
+}
+
+TEST(CellTextsTest, FullMeansNoEmptyTextEvenWithZeros)
+{
+    CellTexts texts = textsOf(ValidSolution);
+    EXPECT_TRUE(texts.isFull());
+    texts.setText(8, 8, QStringLiteral("0"));
+    EXPECT_TRUE(texts.isFull());
+    texts.setText(8, 8, QString());
+    EXPECT_FALSE(texts.isFull());
+    EXPECT_EQ(texts.nonEmptyCount(), 80);
+}
+
+struct ConflictPlacement
+{
+    const char *name;
+    int column, row;
+    bool conflicts;
+};
+
+class CellConflictTest : public ::testing::TestWithParam<ConflictPlacement>
+{
+};
+
+// A 5 stands at column 4, row 4; a second 5 is put at the given place.
+TEST_P(CellConflictTest, SecondDigitConflictsOnlyInItsUnits)
+{
+    const ConflictPlacement &p = GetParam();
+    CellTexts texts;
+    texts.setText(4, 4, QStringLiteral("5"));
+    texts.setText(p.column, p.row, QStringLiteral("5"));
+    EXPECT_EQ(texts.conflictsAt(p.column, p.row), p.conflicts);
+    EXPECT_EQ(texts.conflictsAt(4, 4), p.conflicts);
+}
+
+INSTANTIATE_TEST_SUITE_P(Placements, CellConflictTest,
+                         ::testing::Values(ConflictPlacement{"BoxDiagonal", 3, 3, true},
+                                           ConflictPlacement{"BoxAntiDiagonal", 5, 3, true},
+                                           ConflictPlacement{"SameRowInBox", 3, 4, true},
+                                           ConflictPlacement{"SameColumnInBox", 4, 5, true},
+                                           ConflictPlacement{"RowFarAway", 0, 4, true},
+                                           ConflictPlacement{"ColumnFarAway", 4, 8, true},
+                                           ConflictPlacement{"OtherBoxDiagonal", 6, 6, false},
+                                           ConflictPlacement{"Unrelated", 0, 0, false}),
+                         [](const auto &testCase) { return std::string(testCase.param.name); });
+
+TEST(CellTextsTest, OnlyDigitsAboveZeroConflict)
+{
+    CellTexts texts;
+    for (const char *text : {"0", "x"}) {
+        texts.setText(0, 0, QString::fromLatin1(text));
+        texts.setText(1, 0, QString::fromLatin1(text));
+        EXPECT_FALSE(texts.conflictsAt(0, 0)) << text;
+    }
+}
+
+TEST(CellSolveTest, SolvedGridIsWrittenBackAndAddedDigitsStayUnmarked)
+{
+    CellTexts texts = textsOf("000000010400000000020000000000050407008000300001090000300400200050100000000806000");
+    int writes = 0;
+    ASSERT_EQ(solveCells(texts, [&] { ++writes; }), SolveResult::Solved);
+    SudokuGrid grid;
+    ASSERT_TRUE(texts.readDigits(grid));
+    EXPECT_TRUE(grid.isValidSolution());
+    EXPECT_GE(writes, 2) << "every 50th pass and the end";
+    // readDigits above re-marked everything; check the marks of a fresh solve.
+    CellTexts again = textsOf("000000010400000000020000000000050407008000300001090000300400200050100000000806000");
+    ASSERT_EQ(solveCells(again), SolveResult::Solved);
+    EXPECT_EQ(again.originMark(7, 0), 1);
+    EXPECT_EQ(again.originMark(0, 0), 0);
+}
+
+TEST(CellSolveTest, UnreadableCellIsConflictingInputAndNothingIsWritten)
+{
+    CellTexts texts;
+    texts.setText(2, 2, QStringLiteral("ab"));
+    int writes = 0;
+    EXPECT_EQ(solveCells(texts, [&] { ++writes; }), SolveResult::ConflictingInput);
+    EXPECT_EQ(writes, 0);
+    EXPECT_EQ(texts.text(2, 2), QStringLiteral("ab"));
+    EXPECT_EQ(texts.nonEmptyCount(), 1);
+}
+
+// The search writes its guesses every 50 passes; when it runs out, the
+// player's own texts come back rather than a half-guessed grid.
+TEST(CellSolveTest, ExhaustedSearchGivesThePlayersTextsBack)
+{
+    CellTexts texts = textsOf("12345678." + std::string(36, '.') + "........9" + std::string(27, '.'));
+    texts.setText(0, 8, QStringLiteral("0"));
+    const CellTexts before = texts;
+    EXPECT_EQ(solveCells(texts), SolveResult::NoSolution);
+    for (int column = 0; column < 9; ++column) {
+        for (int row = 0; row < 9; ++row)
+            EXPECT_EQ(texts.text(column, row), before.text(column, row));
+    }
+}
+
+} // namespace
