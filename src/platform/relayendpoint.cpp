@@ -10,12 +10,13 @@ std::optional<RelayEndpoint> RelayEndpoint::fromText(const QString &text)
     const qsizetype colon = trimmed.lastIndexOf(QLatin1Char(':'));
     if (colon <= 0)
         return std::nullopt;
-    QString host = trimmed.left(colon);
+    // Typed values often carry stray spaces around the address or the port.
+    QString host = trimmed.left(colon).trimmed();
     if (host.startsWith(QLatin1Char('[')) && host.endsWith(QLatin1Char(']')))
         host = host.mid(1, host.size() - 2);
     else if (host.contains(QLatin1Char(':')))
         return std::nullopt; // a bare IPv6 address is ambiguous without brackets
-    const QString portText = trimmed.mid(colon + 1);
+    const QString portText = trimmed.mid(colon + 1).trimmed();
     bool ok = false;
     const uint port = portText.toUInt(&ok, 10);
     // toUInt accepts a leading "+" or spaces; a port is digits only.

@@ -40,6 +40,7 @@ INSTANTIATE_TEST_SUITE_P(
     Table, EndpointText,
     ::testing::Values(EndpointCase{"192.168.1.5:8080", true, "192.168.1.5", 8080},
                       EndpointCase{" proxy.lan:3128 ", true, "proxy.lan", 3128},
+                      EndpointCase{"10.0.0.1 : 8080", true, "10.0.0.1", 8080},
                       EndpointCase{"[::1]:8080", true, "::1", 8080},
                       EndpointCase{"h:65535", true, "h", 65535},
                       // Each of these once reached the session as a usable proxy.
