@@ -130,26 +130,34 @@ TEST(CellSolveTest, SolvedGridIsWrittenBackAndAddedDigitsStayUnmarked)
 TEST(CellSolveTest, UnreadableCellIsConflictingInputAndNothingIsWritten)
 {
     CellTexts texts;
+    texts.setText(0, 0, QStringLiteral("3"));
     texts.setText(2, 2, QStringLiteral("ab"));
     int writes = 0;
     EXPECT_EQ(solveCells(texts, [&] { ++writes; }), SolveResult::ConflictingInput);
     EXPECT_EQ(writes, 0);
     EXPECT_EQ(texts.text(2, 2), QStringLiteral("ab"));
-    EXPECT_EQ(texts.nonEmptyCount(), 1);
+    EXPECT_EQ(texts.nonEmptyCount(), 2);
+    EXPECT_EQ(texts.originMark(0, 0), 0) << "a failed solve leaves no marks behind";
 }
 
 // The search writes its guesses every 50 passes; when it runs out, the
-// player's own texts come back rather than a half-guessed grid.
+// player's own texts and marks come back rather than a half-guessed grid.
 TEST(CellSolveTest, ExhaustedSearchGivesThePlayersTextsBack)
 {
-    CellTexts texts = textsOf("12345678." + std::string(36, '.') + "........9" + std::string(27, '.'));
-    texts.setText(0, 8, QStringLiteral("0"));
+    // One wrong digit that clashes with nothing directly: guesses get written.
+    CellTexts texts = textsOf("600700000000012930000900874930050007500007090001000000014005060000009003000000009");
+    texts.setText(1, 0, QStringLiteral("0"));
+    texts.setOriginMark(1, 1, 1);
     const CellTexts before = texts;
-    EXPECT_EQ(solveCells(texts), SolveResult::NoSolution);
+    int writes = 0;
+    EXPECT_EQ(solveCells(texts, [&] { ++writes; }), SolveResult::NoSolution);
     for (int column = 0; column < 9; ++column) {
-        for (int row = 0; row < 9; ++row)
+        for (int row = 0; row < 9; ++row) {
             EXPECT_EQ(texts.text(column, row), before.text(column, row));
+            EXPECT_EQ(texts.originMark(column, row), before.originMark(column, row));
+        }
     }
+    EXPECT_GE(writes, 2);
 }
 
 } // namespace
