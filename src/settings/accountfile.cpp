@@ -3,19 +3,16 @@
 #include "settings/atomicfile.h"
 #include "settings/settingslines.h"
 
-QString AccountFile::path(const QString &settingsFolder)
-{
-    return settingsFolder + QStringLiteral("UsrSV.txt");
-}
+QString AccountFile::path(const QString &settingsFolder) { return settingsFolder + QStringLiteral("UsrSV.txt"); }
 
 UserAccount AccountFile::parse(const SettingsLines &lines)
 {
-    return UserAccount{lines.text(1), lines.text(2), lines.text(3)};
+    return UserAccount { lines.text(1), lines.text(2), lines.text(3) };
 }
 
 QByteArray AccountFile::compose(const UserAccount &account)
 {
-    return SettingsLines::compose({account.name, account.password, account.id});
+    return SettingsLines::compose({ account.name, account.password, account.id });
 }
 
 std::optional<UserAccount> AccountFile::read(const QString &settingsFolder)

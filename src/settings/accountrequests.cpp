@@ -2,10 +2,7 @@
 
 #include <QUrl>
 
-QString AccountRequests::encode(const QString &value)
-{
-    return QString::fromLatin1(QUrl::toPercentEncoding(value));
-}
+QString AccountRequests::encode(const QString &value) { return QString::fromLatin1(QUrl::toPercentEncoding(value)); }
 
 QString AccountRequests::login(const QString &serverBase, const QString &name, const QString &password)
 {
@@ -24,7 +21,4 @@ QString AccountRequests::preferences(const QString &serverBase, const QString &u
     return serverBase + QStringLiteral("/radio/Personalizzazioni.asp?IdUtente=") + encode(userId);
 }
 
-QString AccountRequests::blankPage()
-{
-    return QStringLiteral("About:Blank");
-}
+QString AccountRequests::blankPage() { return QStringLiteral("About:Blank"); }

@@ -14,10 +14,7 @@
 
 namespace {
 
-QString systemMessage(int error)
-{
-    return QString::fromLocal8Bit(std::strerror(error));
-}
+QString systemMessage(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
 
 // The file that is really replaced: a link is followed so it stays a link.
 QString resolvedTarget(const QString &path)
@@ -34,7 +31,10 @@ QString resolvedTarget(const QString &path)
 class Descriptor final
 {
 public:
-    explicit Descriptor(int fd) : m_fd(fd) {}
+    explicit Descriptor(int fd)
+        : m_fd(fd)
+    {
+    }
     ~Descriptor()
     {
         if (m_fd >= 0)
@@ -57,7 +57,9 @@ private:
 } // namespace
 
 AtomicFile::AtomicFile(QString path, Access access, Writer writer)
-    : m_path(std::move(path)), m_access(access), m_writer(std::move(writer))
+    : m_path(std::move(path))
+    , m_access(access)
+    , m_writer(std::move(writer))
 {
     if (!m_writer)
         m_writer = [](int fd, const char *data, long size) { return static_cast<long>(::write(fd, data, size)); };
@@ -89,7 +91,9 @@ void AtomicFile::write(const QByteArray &data) const
         fail(what, error);
     };
 
-    struct stat existing {};
+    struct stat existing
+    {
+    };
     if (m_access == Access::OwnerOnly) {
         if (::fchmod(file.get(), 0600) != 0)
             discard(QStringLiteral("its permissions cannot be set"), errno);

@@ -9,10 +9,7 @@ int NewsChoice::categoryNumber() const
     return number >= 1 && number <= 15 ? number : 0;
 }
 
-QString NewsFile::path(const QString &settingsFolder)
-{
-    return settingsFolder + QStringLiteral("NewsSV.txt");
-}
+QString NewsFile::path(const QString &settingsFolder) { return settingsFolder + QStringLiteral("NewsSV.txt"); }
 
 NewsChoice NewsFile::parse(const SettingsLines &lines)
 {
@@ -25,7 +22,7 @@ NewsChoice NewsFile::parse(const SettingsLines &lines)
 
 QByteArray NewsFile::compose(const NewsChoice &choice)
 {
-    return SettingsLines::compose({choice.category, QString::number(choice.delay)});
+    return SettingsLines::compose({ choice.category, QString::number(choice.delay) });
 }
 
 NewsChoice NewsFile::read(const QString &settingsFolder)

@@ -60,15 +60,9 @@ QString cut(const QString &text, int length)
 
 } // namespace
 
-QString OptionsFile::path(const QString &settingsFolder)
-{
-    return settingsFolder + QStringLiteral("OpzSV.txt");
-}
+QString OptionsFile::path(const QString &settingsFolder) { return settingsFolder + QStringLiteral("OpzSV.txt"); }
 
-int OptionsFile::slotLine(int slot)
-{
-    return slot <= 5 ? 5 + 3 * (slot - 1) : 23 + 3 * (slot - 6);
-}
+int OptionsFile::slotLine(int slot) { return slot <= 5 ? 5 + 3 * (slot - 1) : 23 + 3 * (slot - 6); }
 
 int OptionsFile::languageFromFile(const SettingsLines &lines)
 {

@@ -1,12 +1,14 @@
 #include "settings/optionsloader.h"
 
-#include "settings/optionshost.h"
 #include "settings/optionsfile.h"
+#include "settings/optionshost.h"
 #include "settings/optionsstate.h"
 #include "settings/settingslines.h"
 
 OptionsLoader::OptionsLoader(OptionsState &state, OptionsHost &host, QString settingsFolder)
-    : m_state(state), m_host(host), m_settingsFolder(std::move(settingsFolder))
+    : m_state(state)
+    , m_host(host)
+    , m_settingsFolder(std::move(settingsFolder))
 {
 }
 

@@ -9,7 +9,7 @@ struct OptionsRecord
     bool autorun = false;
     bool autoPlay = false;
     StartupStation startupStation;
-    PersonalStations personalStations{};
+    PersonalStations personalStations {};
     bool searchAtStart = true;
     bool messenger = true;
     bool playlist = false;

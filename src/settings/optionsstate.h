@@ -7,7 +7,7 @@
 struct OptionsState
 {
     StartupStation startupStation;
-    PersonalStations personalStations{};
+    PersonalStations personalStations {};
     bool searchAtStart = false;
     bool messenger = false;
     bool playlist = false;

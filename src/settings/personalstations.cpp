@@ -2,7 +2,7 @@
 
 PersonalStations compacted(const PersonalStations &stations)
 {
-    PersonalStations result{};
+    PersonalStations result {};
     std::size_t next = 0;
     for (const PersonalStation &station : stations) {
         if (station.id != 0)

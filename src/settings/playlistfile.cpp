@@ -5,10 +5,7 @@
 
 #include <QStringList>
 
-QString PlaylistFile::path(const QString &settingsFolder)
-{
-    return settingsFolder + QStringLiteral("Progrvlm.txt");
-}
+QString PlaylistFile::path(const QString &settingsFolder) { return settingsFolder + QStringLiteral("Progrvlm.txt"); }
 
 std::vector<PlaylistRow> PlaylistFile::parse(const SettingsLines &lines)
 {
@@ -18,7 +15,7 @@ std::vector<PlaylistRow> PlaylistFile::parse(const SettingsLines &lines)
         if (!rows.back().time.isEmpty())
             rows.emplace_back();
         PlaylistRow &row = rows.back();
-        QString *const fields[] = {&row.time, &row.key, &row.stationId, &row.stationName, &row.stationLabel};
+        QString *const fields[] = { &row.time, &row.key, &row.stationId, &row.stationName, &row.stationLabel };
         for (QString *field : fields) {
             if (!lines.has(line))
                 break;

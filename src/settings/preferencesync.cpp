@@ -14,16 +14,17 @@ namespace {
 
 constexpr int ChunkInterval = 10;
 
-QString capturePath(const SettingsHost &host)
-{
-    return host.tempFolder() + QStringLiteral("OpTSV.txt");
-}
+QString capturePath(const SettingsHost &host) { return host.tempFolder() + QStringLiteral("OpTSV.txt"); }
 
 } // namespace
 
-PreferenceSync::PreferenceSync(Browser &preferences, Browser &upload, Dialogs &dialogs, SettingsHost &host,
-                               QObject *parent)
-    : QObject(parent), m_preferences(preferences), m_upload(upload), m_dialogs(dialogs), m_host(host)
+PreferenceSync::PreferenceSync(
+    Browser &preferences, Browser &upload, Dialogs &dialogs, SettingsHost &host, QObject *parent)
+    : QObject(parent)
+    , m_preferences(preferences)
+    , m_upload(upload)
+    , m_dialogs(dialogs)
+    , m_host(host)
 {
     m_timer.setObjectName(QStringLiteral("Timer_SalvaImpostazioni"));
     m_timer.setInterval(ChunkInterval);

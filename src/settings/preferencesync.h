@@ -17,8 +17,8 @@ class PreferenceSync final : public QObject
 {
     Q_OBJECT
 public:
-    PreferenceSync(Browser &preferences, Browser &upload, Dialogs &dialogs, SettingsHost &host,
-                   QObject *parent = nullptr);
+    PreferenceSync(
+        Browser &preferences, Browser &upload, Dialogs &dialogs, SettingsHost &host, QObject *parent = nullptr);
 
     // Clears the latch, then loads the user's preference page.
     void requestPreferences();

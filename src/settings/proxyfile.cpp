@@ -6,10 +6,7 @@
 
 #include <QStringList>
 
-QString ProxyFile::path(const QString &settingsFolder)
-{
-    return settingsFolder + QStringLiteral("PrxSV.txt");
-}
+QString ProxyFile::path(const QString &settingsFolder) { return settingsFolder + QStringLiteral("PrxSV.txt"); }
 
 ProxySettings ProxyFile::parse(const SettingsLines &lines)
 {
@@ -23,7 +20,7 @@ ProxySettings ProxyFile::parse(const SettingsLines &lines)
 QByteArray ProxyFile::compose(const ProxySettings &settings)
 {
     return SettingsLines::compose(
-        {settings.address, settings.port, SettingsLines::flagText(settings.useBrowserDefaults)});
+        { settings.address, settings.port, SettingsLines::flagText(settings.useBrowserDefaults) });
 }
 
 ProxySettings ProxyFile::read(const QString &settingsFolder)
@@ -45,7 +42,7 @@ bool ProxyFile::needsApplying(const ProxySettings &settings)
 bool ProxyFile::apply(const ProxySettings &settings, ProxySession &session)
 {
     if (!settings.address.isEmpty() && !settings.port.isEmpty())
-        return session.apply(ProxySession::Access::Proxy, {settings.address + QLatin1Char(':') + settings.port}, {});
+        return session.apply(ProxySession::Access::Proxy, { settings.address + QLatin1Char(':') + settings.port }, {});
     return session.apply(ProxySession::Access::Direct, {}, {});
 }
 

@@ -34,20 +34,11 @@ std::optional<SettingsLines> SettingsLines::readFile(const QString &path)
     return SettingsLines(readWholeFile(path));
 }
 
-QString SettingsLines::text(int n) const
-{
-    return has(n) ? m_lines.at(n - 1) : QString();
-}
+QString SettingsLines::text(int n) const { return has(n) ? m_lines.at(n - 1) : QString(); }
 
-bool SettingsLines::flag(int n) const
-{
-    return text(n) == QLatin1String("SI");
-}
+bool SettingsLines::flag(int n) const { return text(n) == QLatin1String("SI"); }
 
-int SettingsLines::integer(int n, int fallback) const
-{
-    return has(n) ? toInteger(text(n), fallback) : fallback;
-}
+int SettingsLines::integer(int n, int fallback) const { return has(n) ? toInteger(text(n), fallback) : fallback; }
 
 int SettingsLines::toInteger(const QString &text, int fallback)
 {
@@ -75,10 +66,7 @@ int SettingsLines::toInteger(const QString &text, int fallback)
     return static_cast<int>(value);
 }
 
-QString SettingsLines::flagText(bool value)
-{
-    return value ? QStringLiteral("SI") : QStringLiteral("NO");
-}
+QString SettingsLines::flagText(bool value) { return value ? QStringLiteral("SI") : QStringLiteral("NO"); }
 
 QByteArray SettingsLines::compose(const QStringList &values)
 {

@@ -16,7 +16,7 @@ class AtomicFileTest : public SettingsSandbox
 {
 protected:
     QString target() const { return settings + QStringLiteral("OpzSV.txt"); }
-    const QByteArray old = crlf({"NO", "SI", "12"});
+    const QByteArray old = crlf({ "NO", "SI", "12" });
 };
 
 // A disk that fills up after some bytes: the new content is never complete.
@@ -40,7 +40,7 @@ TEST_F(AtomicFileTest, ReplacesTheWholeContent)
     put(QStringLiteral("OpzSV.txt"), old);
     AtomicFile(target()).write("SI\r\n");
     EXPECT_EQ(get(QStringLiteral("OpzSV.txt")), QByteArray("SI\r\n"));
-    EXPECT_EQ(strayFiles({QStringLiteral("OpzSV.txt")}), QStringList());
+    EXPECT_EQ(strayFiles({ QStringLiteral("OpzSV.txt") }), QStringList());
 }
 
 TEST_F(AtomicFileTest, WriteFailingHalfWayLeavesTheOldFileAndNoLeftovers)
@@ -54,7 +54,7 @@ TEST_F(AtomicFileTest, WriteFailingHalfWayLeavesTheOldFileAndNoLeftovers)
         EXPECT_TRUE(error.message().contains(target())) << error.message().toStdString();
     }
     EXPECT_EQ(get(QStringLiteral("OpzSV.txt")), old);
-    EXPECT_EQ(strayFiles({QStringLiteral("OpzSV.txt")}), QStringList());
+    EXPECT_EQ(strayFiles({ QStringLiteral("OpzSV.txt") }), QStringList());
 }
 
 TEST_F(AtomicFileTest, WriterThatStopsWritingIsAnErrorNotAnEndlessLoop)

@@ -20,21 +20,21 @@ public:
     bool saveSucceeds = true;
 
     void navigate(const QString &address) override { navigations << address; }
-    void refresh() override {}
+    void refresh() override { }
     bool goBack() override { return false; }
     bool goForward() override { return false; }
     QString locationUrl() const override { return navigations.isEmpty() ? QString() : navigations.last(); }
     QString title() const override { return QString(); }
     bool busy() const override { return false; }
     bool isShown() const override { return false; }
-    void setShown(bool) override {}
+    void setShown(bool) override { }
     bool hasDocument() const override { return document; }
     QString documentProtocol() const override { return QStringLiteral("http:"); }
     QWidget *widget() override { return nullptr; }
 
     void saveDocument(const QString &path, SaveDone done) override
     {
-        m_pending.push_back({path, source, std::move(done)});
+        m_pending.push_back({ path, source, std::move(done) });
         if (!holdSaves)
             completeSave();
     }
@@ -47,7 +47,8 @@ public:
         bool ok = saveSucceeds;
         if (ok) {
             QFile file(pending.path);
-            ok = file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(pending.bytes) == pending.bytes.size();
+            ok = file.open(QIODevice::WriteOnly | QIODevice::Truncate)
+                && file.write(pending.bytes) == pending.bytes.size();
         }
         pending.done(ok);
     }

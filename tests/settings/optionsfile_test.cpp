@@ -9,18 +9,18 @@
 namespace {
 
 // Slot n's id line: slots 1-5 follow the start-up station, 6-15 the flags.
-constexpr int SlotLine[16] = {0, 5, 8, 11, 14, 17, 23, 26, 29, 32, 35, 38, 41, 44, 47, 50};
+constexpr int SlotLine[16] = { 0, 5, 8, 11, 14, 17, 23, 26, 29, 32, 35, 38, 41, 44, 47, 50 };
 
 OptionsRecord sampleRecord()
 {
     OptionsRecord record;
     record.autorun = true;
     record.autoPlay = true;
-    record.startupStation = {12, QStringLiteral("Radio Dodici")};
-    record.personalStations[0] = {101, QStringLiteral("Uno"), QStringLiteral("Label Uno")};
-    record.personalStations[1] = {102, QStringLiteral("Due"), QStringLiteral("Label Due")};
-    record.personalStations[5] = {106, QStringLiteral("Sei"), QStringLiteral("Label Sei")};
-    record.personalStations[14] = {115, QStringLiteral("Quindici"), QStringLiteral("Label Quindici")};
+    record.startupStation = { 12, QStringLiteral("Radio Dodici") };
+    record.personalStations[0] = { 101, QStringLiteral("Uno"), QStringLiteral("Label Uno") };
+    record.personalStations[1] = { 102, QStringLiteral("Due"), QStringLiteral("Label Due") };
+    record.personalStations[5] = { 106, QStringLiteral("Sei"), QStringLiteral("Label Sei") };
+    record.personalStations[14] = { 115, QStringLiteral("Quindici"), QStringLiteral("Label Quindici") };
     record.searchAtStart = false;
     record.messenger = false;
     record.playlist = true;
@@ -29,20 +29,17 @@ OptionsRecord sampleRecord()
 }
 
 // The same record, line by line, as the format table lays it out.
-const QByteArray SampleBytes = crlf({
-    "SI", "SI", "12", "Radio Dodici",
-    "101", "Uno", "Label Uno", "102", "Due", "Label Due", "0", "", "", "0", "", "", "0", "", "",
-    "NO", "NO", "SI",
-    "106", "Sei", "Label Sei", "0", "", "", "0", "", "", "0", "", "", "0", "", "", "0", "", "",
-    "0", "", "", "0", "", "", "0", "", "", "115", "Quindici", "Label Quindici",
-    "3"});
+const QByteArray SampleBytes
+    = crlf({ "SI", "SI", "12", "Radio Dodici", "101", "Uno", "Label Uno", "102", "Due", "Label Due", "0", "", "", "0",
+        "", "", "0", "", "", "NO", "NO", "SI", "106", "Sei", "Label Sei", "0", "", "", "0", "", "", "0", "", "", "0",
+        "", "", "0", "", "", "0", "", "", "0", "", "", "0", "", "", "115", "Quindici", "Label Quindici", "3" });
 
 OptionsState sentinelState()
 {
     OptionsState state;
-    state.startupStation = {99, QStringLiteral("old")};
+    state.startupStation = { 99, QStringLiteral("old") };
     for (int slot = 1; slot <= 15; ++slot)
-        state.personalStations[slot - 1] = {900 + slot, QStringLiteral("old name"), QStringLiteral("old label")};
+        state.personalStations[slot - 1] = { 900 + slot, QStringLiteral("old name"), QStringLiteral("old label") };
     state.searchAtStart = false;
     state.messenger = false;
     state.playlist = true;
@@ -143,19 +140,18 @@ TEST_P(OptionsLanguage, StoredLanguageOutsideOneToFourIsItalian)
     QByteArray bytes = SampleBytes.left(SampleBytes.lastIndexOf("3\r\n"));
     bytes += QByteArray(GetParam().line) + "\r\n";
     ASSERT_EQ(SettingsLines(bytes).count(), 53);
-    EXPECT_EQ(OptionsFile::readForLoading(SettingsLines(bytes), OptionsState()).state.languageIndex,
-              GetParam().expected);
+    EXPECT_EQ(
+        OptionsFile::readForLoading(SettingsLines(bytes), OptionsState()).state.languageIndex, GetParam().expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, OptionsLanguage,
-                         ::testing::Values(LanguageCase{"1", 1}, LanguageCase{"2", 2}, LanguageCase{"4", 4},
-                                           LanguageCase{"0", 1}, LanguageCase{"-3", 1}, LanguageCase{"abc", 1},
-                                           LanguageCase{"5", 1}, LanguageCase{"9", 1}, LanguageCase{"", 1},
-                                           LanguageCase{"99999999999", 1}));
+    ::testing::Values(LanguageCase { "1", 1 }, LanguageCase { "2", 2 }, LanguageCase { "4", 4 },
+        LanguageCase { "0", 1 }, LanguageCase { "-3", 1 }, LanguageCase { "abc", 1 }, LanguageCase { "5", 1 },
+        LanguageCase { "9", 1 }, LanguageCase { "", 1 }, LanguageCase { "99999999999", 1 }));
 
 TEST(OptionsFile, LowerCaseSiAndLoneLfReadAsWritten)
 {
-    QByteArray bytes = crlf({"SI", "si", "7", "Rock\nRadio"});
+    QByteArray bytes = crlf({ "SI", "si", "7", "Rock\nRadio" });
     const OptionsFile::Loaded loaded = OptionsFile::readForLoading(SettingsLines(bytes), OptionsState());
     EXPECT_FALSE(loaded.autoPlay);
     EXPECT_EQ(loaded.state.startupStation.name, QStringLiteral("Rock\nRadio"));
@@ -163,7 +159,7 @@ TEST(OptionsFile, LowerCaseSiAndLoneLfReadAsWritten)
 
 TEST(OptionsFile, NonNumericAndNegativeIdsReadAsWritten)
 {
-    const QByteArray bytes = crlf({"NO", "NO", "abc", "", "-4", "Neg", "L", "x1", "Bad", "L"});
+    const QByteArray bytes = crlf({ "NO", "NO", "abc", "", "-4", "Neg", "L", "x1", "Bad", "L" });
     const OptionsFile::Loaded loaded = OptionsFile::readForLoading(SettingsLines(bytes), OptionsState());
     EXPECT_EQ(loaded.state.startupStation.id, 0);
     EXPECT_EQ(loaded.state.personalStations[0].id, -4);
@@ -203,7 +199,7 @@ TEST_F(OptionsFileOnDisk, WriteThenReadRoundTrips)
     EXPECT_EQ(loaded.state.personalStations, record.personalStations);
     EXPECT_EQ(loaded.state.startupStation, record.startupStation);
     EXPECT_EQ(loaded.state.languageIndex, 3);
-    EXPECT_EQ(strayFiles({QStringLiteral("OpzSV.txt")}), QStringList());
+    EXPECT_EQ(strayFiles({ QStringLiteral("OpzSV.txt") }), QStringList());
 }
 
 TEST_F(OptionsFileOnDisk, ReadOnlyFolderReportsAndKeepsTheOldFile)

@@ -51,7 +51,7 @@ protected:
     FakeBrowser upload;
     FakeDialogs dialogs;
     FakeSettingsHost host;
-    PreferenceSync sync{preferences, upload, dialogs, host};
+    PreferenceSync sync { preferences, upload, dialogs, host };
 };
 
 TEST_F(PreferenceSyncTest, RequestClearsTheLatchAndLoadsTheUsersPage)
@@ -63,8 +63,8 @@ TEST_F(PreferenceSyncTest, RequestClearsTheLatchAndLoadsTheUsersPage)
     sync.requestPreferences();
     EXPECT_FALSE(sync.preferencesLatch());
     EXPECT_EQ(preferences.navigations,
-              (QStringList{host.base + QStringLiteral("/radio/Personalizzazioni.asp?IdUtente=42"),
-                           host.base + QStringLiteral("/radio/Personalizzazioni.asp?IdUtente=7")}));
+        (QStringList { host.base + QStringLiteral("/radio/Personalizzazioni.asp?IdUtente=42"),
+            host.base + QStringLiteral("/radio/Personalizzazioni.asp?IdUtente=7") }));
 }
 
 TEST_F(PreferenceSyncTest, AnswerAfterTheTitleLineBecomesTheOptionsFile)
@@ -77,7 +77,7 @@ TEST_F(PreferenceSyncTest, AnswerAfterTheTitleLineBecomesTheOptionsFile)
     EXPECT_EQ(host.loads, 1);
     EXPECT_EQ(host.optionsAtLoad, get(QStringLiteral("OpzSV.txt")));
     EXPECT_TRUE(QFile::exists(temp + QStringLiteral("OpTSV.txt")));
-    EXPECT_EQ(strayFiles({QStringLiteral("OpzSV.txt")}), QStringList());
+    EXPECT_EQ(strayFiles({ QStringLiteral("OpzSV.txt") }), QStringList());
 }
 
 TEST_F(PreferenceSyncTest, AnswerWithoutTitleLineEmptiesTheOptionsFile)
@@ -121,7 +121,7 @@ TEST_F(PreferenceSyncTest, FailedSaveIsReportedAndTheEarlierCaptureIsRead)
     preferences.saveSucceeds = false;
     sync.requestPreferences();
     preferences.finish("<title>\r\nNO\r\n");
-    EXPECT_EQ(dialogs.messages, QStringList{QStringLiteral("SaveAs HTML fail!")});
+    EXPECT_EQ(dialogs.messages, QStringList { QStringLiteral("SaveAs HTML fail!") });
     EXPECT_EQ(get(QStringLiteral("OpzSV.txt")), QByteArray("SI\r\n"));
     EXPECT_EQ(host.loads, 2);
 }

@@ -19,7 +19,7 @@ protected:
     {
         ASSERT_TRUE(m_root.isValid());
         const QString root = m_root.path() + QLatin1Char('/');
-        for (const char *name : {"XDG_CONFIG_HOME", "HOME", "TMPDIR"}) {
+        for (const char *name : { "XDG_CONFIG_HOME", "HOME", "TMPDIR" }) {
             m_saved.push_back(qgetenv(name));
             qputenv(name, root.toLocal8Bit());
         }
@@ -32,7 +32,7 @@ protected:
     {
         QFile::setPermissions(settings, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         int i = 0;
-        for (const char *name : {"XDG_CONFIG_HOME", "HOME", "TMPDIR"})
+        for (const char *name : { "XDG_CONFIG_HOME", "HOME", "TMPDIR" })
             qputenv(name, m_saved[i++]);
     }
 

@@ -35,14 +35,15 @@ TEST(SettingsLines, CountsLinesSoMissingOnesAreKnown)
 // A station name with a SUB byte must not end the file and lose the lines after it.
 TEST(SettingsLines, SubByteIsAnOrdinaryCharacter)
 {
-    const SettingsLines lines(QByteArray("a\x1a" "b\r\nc\r\n"));
+    const SettingsLines lines(QByteArray("a\x1a"
+                                         "b\r\nc\r\n"));
     ASSERT_EQ(lines.count(), 2);
     EXPECT_EQ(lines.text(2), QStringLiteral("c"));
 }
 
 TEST(SettingsLines, OnlyExactUpperCaseSiIsTrue)
 {
-    const SettingsLines lines(crlf({"SI", "si", "Si", "NO", "", " SI", "SI "}));
+    const SettingsLines lines(crlf({ "SI", "si", "Si", "NO", "", " SI", "SI " }));
     EXPECT_TRUE(lines.flag(1));
     for (int n = 2; n <= 7; ++n)
         EXPECT_FALSE(lines.flag(n)) << n;
@@ -80,22 +81,20 @@ TEST_P(IntegerWithDefault, ReadsDecimalOrGivesTheDefault)
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, IntegerWithDefault,
-                         ::testing::Values(IntegerCase{"0", 0}, IntegerCase{"12", 12}, IntegerCase{"-3", -3},
-                                           IntegerCase{"+4", 4}, IntegerCase{"007", 7},
-                                           IntegerCase{"2147483647", std::numeric_limits<int>::max()},
-                                           IntegerCase{"-2147483648", std::numeric_limits<int>::min()},
-                                           IntegerCase{"2147483648", -77}, IntegerCase{"-2147483649", -77},
-                                           IntegerCase{"99999999999999999999", -77}, IntegerCase{"", -77},
-                                           IntegerCase{"-", -77}, IntegerCase{"abc", -77}, IntegerCase{"12a", -77},
-                                           IntegerCase{" 12", -77}, IntegerCase{"1.5", -77},
-                                           IntegerCase{"$1A", -77}, IntegerCase{"0x1A", -77}));
+    ::testing::Values(IntegerCase { "0", 0 }, IntegerCase { "12", 12 }, IntegerCase { "-3", -3 },
+        IntegerCase { "+4", 4 }, IntegerCase { "007", 7 },
+        IntegerCase { "2147483647", std::numeric_limits<int>::max() },
+        IntegerCase { "-2147483648", std::numeric_limits<int>::min() }, IntegerCase { "2147483648", -77 },
+        IntegerCase { "-2147483649", -77 }, IntegerCase { "99999999999999999999", -77 }, IntegerCase { "", -77 },
+        IntegerCase { "-", -77 }, IntegerCase { "abc", -77 }, IntegerCase { "12a", -77 }, IntegerCase { " 12", -77 },
+        IntegerCase { "1.5", -77 }, IntegerCase { "$1A", -77 }, IntegerCase { "0x1A", -77 }));
 
 TEST(SettingsLines, ComposeWritesCrLfUtf8AndDropsCarriageReturnsInValues)
 {
-    EXPECT_EQ(SettingsLines::compose({QStringLiteral("SI"), QString(), QStringLiteral("Citt\u00e0")}),
-              QByteArray("SI\r\n\r\nCitt\xc3\xa0\r\n"));
+    EXPECT_EQ(SettingsLines::compose({ QStringLiteral("SI"), QString(), QStringLiteral("Citt\u00e0") }),
+        QByteArray("SI\r\n\r\nCitt\xc3\xa0\r\n"));
     // A CR would split the value and shift every later line.
-    const QByteArray bytes = SettingsLines::compose({QStringLiteral("a\rb"), QStringLiteral("c\nd")});
+    const QByteArray bytes = SettingsLines::compose({ QStringLiteral("a\rb"), QStringLiteral("c\nd") });
     EXPECT_EQ(bytes, QByteArray("ab\r\nc\nd\r\n"));
     EXPECT_EQ(SettingsLines(bytes).count(), 2);
 }

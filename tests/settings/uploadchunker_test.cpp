@@ -17,7 +17,9 @@ UploadEntries shortEntries()
 {
     UploadEntries entries;
     for (int k = 1; k <= 53; ++k)
-        entries << (k <= 2 || (k >= 20 && k <= 22) ? QStringLiteral("NO") : k % 3 == 2 ? QStringLiteral("0") : QString());
+        entries << (k <= 2 || (k >= 20 && k <= 22) ? QStringLiteral("NO")
+                : k % 3 == 2                       ? QStringLiteral("0")
+                                                   : QString());
     entries[52] = QStringLiteral("1");
     return entries;
 }
@@ -56,7 +58,7 @@ TEST(UploadChunker, FiftyThreeShortEntriesFitOneChunk)
 TEST(UploadChunker, LongNamesSplitIntoChunksOfAtMost249AndEveryEntryArrives)
 {
     UploadEntries entries = shortEntries();
-    for (int k : {5, 6, 7, 9, 20, 40, 51, 52})
+    for (int k : { 5, 6, 7, 9, 20, 40, 51, 52 })
         entries[k - 1] = QString(k == 6 ? 200 : 120 + k, QLatin1Char('a' + k % 26));
     UploadChunker chunker;
     chunker.start(entries);
@@ -75,7 +77,7 @@ TEST(UploadChunker, LongNamesSplitIntoChunksOfAtMost249AndEveryEntryArrives)
 TEST(UploadChunker, ChunkFillsUpToExactly249)
 {
     // 200 + "<BR>" + 45 is 249 and taken; one more character is not.
-    UploadEntries entries{QString(200, QLatin1Char('x')), QString(45, QLatin1Char('y')), QStringLiteral("z")};
+    UploadEntries entries { QString(200, QLatin1Char('x')), QString(45, QLatin1Char('y')), QStringLiteral("z") };
     UploadChunker chunker;
     chunker.start(entries);
     EXPECT_EQ(chunker.take().text.size(), 249);
@@ -99,28 +101,28 @@ TEST(UploadChunker, ANewSaveStartsOverFromTheFirstEntry)
 TEST(UploadChunker, AmpersandIsRemovedKeepingTheSpacesAround)
 {
     UploadChunker chunker;
-    chunker.start({QStringLiteral("Rock & Roll")});
+    chunker.start({ QStringLiteral("Rock & Roll") });
     const UploadChunker::Chunk chunk = chunker.take();
     EXPECT_EQ(chunk.text, QStringLiteral("Rock  Roll"));
     EXPECT_EQ(sentValue(UploadChunker::requestAddress(Base, QStringLiteral("42"), chunk), QStringLiteral("valore")),
-              QStringLiteral("Rock  Roll"));
+        QStringLiteral("Rock  Roll"));
 }
 
 TEST(UploadChunker, RequestCarriesTheUserAndTheFirstMark)
 {
-    const UploadChunker::Chunk first{QStringLiteral("SI<BR>NO"), true};
-    const UploadChunker::Chunk later{QStringLiteral("3"), false};
+    const UploadChunker::Chunk first { QStringLiteral("SI<BR>NO"), true };
+    const UploadChunker::Chunk later { QStringLiteral("3"), false };
     EXPECT_EQ(UploadChunker::requestAddress(Base, QStringLiteral("42"), first),
-              Base + QStringLiteral("/Radio/settaimpostazioni.asp?idutente=42&primo=SI&valore=SI%3CBR%3ENO"));
+        Base + QStringLiteral("/Radio/settaimpostazioni.asp?idutente=42&primo=SI&valore=SI%3CBR%3ENO"));
     EXPECT_EQ(UploadChunker::requestAddress(Base, QStringLiteral("42"), later),
-              Base + QStringLiteral("/Radio/settaimpostazioni.asp?idutente=42&primo=NO&valore=3"));
+        Base + QStringLiteral("/Radio/settaimpostazioni.asp?idutente=42&primo=NO&valore=3"));
 }
 
 // Unescaped, "#" would cut off the rest of the chunk and "+" become a space.
 TEST(UploadChunker, SpecialCharactersReachTheServerAsWritten)
 {
     const QString text = QStringLiteral("Radio #1? 100% + Citt\u00e0<BR>\u20ac");
-    const QString address = UploadChunker::requestAddress(Base, QStringLiteral("42"), {text, false});
+    const QString address = UploadChunker::requestAddress(Base, QStringLiteral("42"), { text, false });
     EXPECT_FALSE(address.contains(QLatin1Char('#')));
     EXPECT_FALSE(address.contains(QLatin1Char(' ')));
     EXPECT_EQ(sentValue(address, QStringLiteral("valore")), text);
@@ -135,15 +137,15 @@ TEST(AccountRequests, LoginCarriesNameAndPasswordIntact)
     EXPECT_EQ(sentValue(address, QStringLiteral("Utente")), QStringLiteral("ada+x@example.org"));
     EXPECT_EQ(sentValue(address, QStringLiteral("Psw")), password);
     EXPECT_EQ(AccountRequests::login(Base, QStringLiteral("ada@example.org"), QStringLiteral("pw")),
-              Base + QStringLiteral("/Radio/VerificaPsw.asp?Utente=ada%40example.org&Psw=pw"));
+        Base + QStringLiteral("/Radio/VerificaPsw.asp?Utente=ada%40example.org&Psw=pw"));
 }
 
 TEST(AccountRequests, PrivacyAndPreferencePages)
 {
     EXPECT_EQ(AccountRequests::preferences(Base, QStringLiteral("42")),
-              Base + QStringLiteral("/radio/Personalizzazioni.asp?IdUtente=42"));
-    EXPECT_EQ(AccountRequests::preferences(Base, QString()),
-              Base + QStringLiteral("/radio/Personalizzazioni.asp?IdUtente="));
+        Base + QStringLiteral("/radio/Personalizzazioni.asp?IdUtente=42"));
+    EXPECT_EQ(
+        AccountRequests::preferences(Base, QString()), Base + QStringLiteral("/radio/Personalizzazioni.asp?IdUtente="));
     const QString privacy = AccountRequests::privacy(Base, QStringLiteral("42"), QStringLiteral("a&b@x.org"));
     EXPECT_TRUE(privacy.startsWith(Base + QStringLiteral("/Radio/OpzioniPrivacy.asp?IdUtente=42&Utente=")));
     EXPECT_EQ(sentValue(privacy, QStringLiteral("Utente")), QStringLiteral("a&b@x.org"));
@@ -171,18 +173,12 @@ TEST_P(LoginTitle, DecidesRefusedAcceptedOrNoAnswer)
 
 using K = LoginAnswer::Kind;
 INSTANTIATE_TEST_SUITE_P(Table, LoginTitle,
-                         ::testing::Values(TitleCase{"KO", K::Refused, "", false},
-                                           TitleCase{"ko", K::Refused, "", false},
-                                           TitleCase{"kO", K::Refused, "", false},
-                                           TitleCase{"17", K::Accepted, "17", true},
-                                           TitleCase{"-5", K::Accepted, "-5", false},
-                                           TitleCase{"+3", K::Accepted, "+3", true},
-                                           TitleCase{"0", K::None, "", false},
-                                           TitleCase{"-0", K::None, "", false},
-                                           TitleCase{"abc", K::None, "", false},
-                                           TitleCase{"", K::None, "", false},
-                                           TitleCase{"12abc", K::None, "", false},
-                                           TitleCase{"KO ", K::None, "", false},
-                                           TitleCase{"99999999999", K::None, "", false}));
+    ::testing::Values(TitleCase { "KO", K::Refused, "", false }, TitleCase { "ko", K::Refused, "", false },
+        TitleCase { "kO", K::Refused, "", false }, TitleCase { "17", K::Accepted, "17", true },
+        TitleCase { "-5", K::Accepted, "-5", false }, TitleCase { "+3", K::Accepted, "+3", true },
+        TitleCase { "0", K::None, "", false }, TitleCase { "-0", K::None, "", false },
+        TitleCase { "abc", K::None, "", false }, TitleCase { "", K::None, "", false },
+        TitleCase { "12abc", K::None, "", false }, TitleCase { "KO ", K::None, "", false },
+        TitleCase { "99999999999", K::None, "", false }));
 
 } // namespace

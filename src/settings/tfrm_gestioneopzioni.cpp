@@ -1,0 +1,305 @@
+#include "settings/tfrm_gestioneopzioni.h"
+
+#include "settings/atomicfile.h"
+#include "settings/optionsfile.h"
+#include "settings/optionsstate.h"
+#include "settings/playlistfile.h"
+#include "settings/settingslines.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int ClientWidth = 363;
+constexpr int ClientHeight = 384;
+
+// "Cambia" and "Cancella" of each slot row: the first five rows carry the
+// low numbers, rows 6 to 15 alternate from 15 upwards.
+int changeButtonNumber(int slot) { return slot <= 5 ? 2 + slot : 15 + 2 * (slot - 6); }
+
+int clearButtonNumber(int slot) { return slot <= 5 ? 7 + slot : 16 + 2 * (slot - 6); }
+
+QString cell(const QTableWidget *grid, int row, int column)
+{
+    const QTableWidgetItem *item = grid->item(row, column);
+    return item ? item->text() : QString();
+}
+
+void setCell(QTableWidget *grid, int row, int column, const QString &text)
+{
+    grid->setItem(row, column, new QTableWidgetItem(text));
+}
+
+} // namespace
+
+TFrm_GestioneOpzioni::TFrm_GestioneOpzioni(OptionsState &state, QString settingsFolder, QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint)
+    , m_state(state)
+    , m_settingsFolder(std::move(settingsFolder))
+{
+    setObjectName(QStringLiteral("Frm_GestioneOpzioni"));
+    setWindowTitle(QStringLiteral("Opzioni Sonvela"));
+    setFixedSize(ClientWidth, ClientHeight);
+
+    m_pages = new QTabWidget(this);
+    m_pages->setObjectName(QStringLiteral("PageControl1"));
+    m_pages->addTab(buildStartupPage(), QStringLiteral("Opzioni di avvio"));
+    m_pages->addTab(buildStationsPage(), QStringLiteral("Radio personali"));
+    m_pages->addTab(buildPlaylistPage(), QStringLiteral("Radio in PlayList"));
+
+    QPushButton *leave = button(QStringLiteral("BitBtn1"), QStringLiteral("Esci senza salvare"), true);
+    QPushButton *save = button(QStringLiteral("BitBtn2"), QStringLiteral("Salva ed esci"), true);
+    connect(leave, &QPushButton::clicked, this, &QDialog::reject);
+    connect(save, &QPushButton::clicked, this, &QDialog::accept);
+
+    auto *bottom = new QHBoxLayout;
+    bottom->addWidget(leave);
+    bottom->addStretch();
+    bottom->addWidget(save);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(m_pages);
+    layout->addLayout(bottom);
+
+    m_startupName->setText(m_state.startupStation.name);
+}
+
+QPushButton *TFrm_GestioneOpzioni::button(const QString &name, const QString &caption, bool enabled)
+{
+    auto *b = new QPushButton(caption, this);
+    b->setObjectName(name);
+    // The behaviour of these buttons comes with the options window itself.
+    b->setEnabled(enabled);
+    return b;
+}
+
+QLabel *TFrm_GestioneOpzioni::label(const QString &name, const QString &caption)
+{
+    auto *l = new QLabel(caption, this);
+    l->setObjectName(name);
+    l->setWordWrap(true);
+    return l;
+}
+
+QCheckBox *TFrm_GestioneOpzioni::checkBox(const QString &name, bool checked)
+{
+    auto *box = new QCheckBox(this);
+    box->setObjectName(name);
+    box->setChecked(checked);
+    return box;
+}
+
+QWidget *TFrm_GestioneOpzioni::buildStartupPage()
+{
+    auto *page = new QWidget(this);
+    page->setObjectName(QStringLiteral("TabSheet1"));
+    m_autorun = checkBox(QStringLiteral("Chk_AvvioAutomatico"), false);
+    m_autoPlay = checkBox(QStringLiteral("Chk_EsecuzioneRadio"), false);
+    m_search = checkBox(QStringLiteral("Chk_Google"), true);
+    m_messenger = checkBox(QStringLiteral("Chk_Msn"), true);
+    // The design's "Seleziona" button; apply language writes its text 32 over it.
+    m_select = button(QStringLiteral("SpeedButton1"), QStringLiteral("Seleziona"), false);
+    m_startupName = label(QStringLiteral("Lbl_NomeRadio"), QString());
+
+    auto *grid = new QGridLayout(page);
+    grid->addWidget(m_autorun, 0, 0);
+    grid->addWidget(label(QStringLiteral("Lbl_AvvioAutomatico"),
+                        QStringLiteral("Esecuzione automatica \"avvia in automatico il software Sonvela\"")),
+        0, 1, 1, 2);
+    grid->addWidget(m_autoPlay, 1, 0);
+    grid->addWidget(
+        label(QStringLiteral("Lbl_EsecuzioneRadio"), QStringLiteral("Esegui la mia radio preferita in automatico")), 1,
+        1);
+    grid->addWidget(m_select, 1, 2);
+    grid->addWidget(m_startupName, 2, 1, 1, 2);
+    grid->addWidget(m_search, 3, 0);
+    grid->addWidget(
+        label(QStringLiteral("Lbl_Google"), QStringLiteral("Visualizza Googlesearch all'avvio")), 3, 1, 1, 2);
+    grid->addWidget(m_messenger, 4, 0);
+    grid->addWidget(
+        label(QStringLiteral("Lbl_Msn"), QStringLiteral("Attiva plug-in per la musica di MSN Messenger")), 4, 1, 1, 2);
+    grid->setRowStretch(5, 1);
+
+    connect(m_autoPlay, &QCheckBox::toggled, this, &TFrm_GestioneOpzioni::showStartupStation);
+    showStartupStation(false);
+    return page;
+}
+
+QWidget *TFrm_GestioneOpzioni::buildStationsPage()
+{
+    auto *page = new QWidget(this);
+    page->setObjectName(QStringLiteral("TabSheet2"));
+    auto *rows = new QWidget(page);
+    auto *grid = new QGridLayout(rows);
+    for (int slot = 1; slot <= SlotCount; ++slot) {
+        const QString number = QString::number(slot);
+        grid->addWidget(
+            button(QStringLiteral("BitBtn%1").arg(clearButtonNumber(slot)), QStringLiteral("Cancella"), false),
+            slot - 1, 0);
+        grid->addWidget(
+            button(QStringLiteral("BitBtn%1").arg(changeButtonNumber(slot)), QStringLiteral("Cambia"), false), slot - 1,
+            1);
+        grid->addWidget(label(QStringLiteral("Lbl_R_") + number, QStringLiteral("Radio %1:").arg(slot)), slot - 1, 2);
+        m_stationNames[slot - 1] = label(QStringLiteral("Lbl_Radio") + number, QString());
+        grid->addWidget(m_stationNames[slot - 1], slot - 1, 3);
+    }
+    grid->setColumnStretch(3, 1);
+    auto *scroll = new QScrollArea(page);
+    scroll->setWidget(rows);
+    scroll->setWidgetResizable(true);
+    auto *layout = new QVBoxLayout(page);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(scroll);
+    return page;
+}
+
+QWidget *TFrm_GestioneOpzioni::buildPlaylistPage()
+{
+    auto *page = new QWidget(this);
+    page->setObjectName(QStringLiteral("TabSheet3"));
+    m_timerShown = new QTableWidget(1, 2, page);
+    m_timerShown->setObjectName(QStringLiteral("StrGrd_TimerTmp"));
+    m_timerShown->setHorizontalHeaderLabels({ QStringLiteral("Ora"), QStringLiteral("Emittente") });
+    m_timerShown->setColumnWidth(0, 63);
+    m_timerShown->setColumnWidth(1, 260);
+    m_timerShown->verticalHeader()->setDefaultSectionSize(15);
+    m_timerShown->verticalHeader()->hide();
+    m_timerShown->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_timerHidden = new QTableWidget(1, 4, page);
+    m_timerHidden->setObjectName(QStringLiteral("StrGrd_Timer"));
+    m_timerHidden->hide();
+    m_playlist = checkBox(QStringLiteral("Chk_Emittenti"), false);
+
+    auto *timer = new QHBoxLayout;
+    timer->addWidget(m_playlist);
+    timer->addWidget(label(QStringLiteral("Lbl_Emittenti"), QStringLiteral("Attiva timer")), 1);
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(button(QStringLiteral("BitBtn13"), QStringLiteral("Cancella emittente"), false));
+    buttons->addWidget(button(QStringLiteral("BitBtn14"), QStringLiteral("Aggiungi emittente"), false));
+    auto *layout = new QVBoxLayout(page);
+    layout->addWidget(m_timerShown, 1);
+    layout->addWidget(m_timerHidden);
+    layout->addLayout(timer);
+    layout->addLayout(buttons);
+    return page;
+}
+
+void TFrm_GestioneOpzioni::showStartupStation(bool shown)
+{
+    m_startupName->setVisible(shown);
+    m_select->setVisible(shown);
+}
+
+void TFrm_GestioneOpzioni::applyTexts(const std::function<QString(int)> &text)
+{
+    m_pages->setTabText(0, text(25));
+    m_pages->setTabText(1, text(30));
+    m_pages->setTabText(2, text(33));
+    const std::pair<const char *, int> captions[] = { { "Lbl_AvvioAutomatico", 26 }, { "Lbl_EsecuzioneRadio", 27 },
+        { "Lbl_Google", 28 }, { "Lbl_Msn", 29 }, { "Lbl_Emittenti", 34 } };
+    for (const auto &[name, n] : captions)
+        findChild<QLabel *>(QLatin1String(name))->setText(text(n));
+    const std::pair<const char *, int> buttons[]
+        = { { "SpeedButton1", 32 }, { "BitBtn13", 37 }, { "BitBtn14", 38 }, { "BitBtn1", 39 }, { "BitBtn2", 40 } };
+    for (const auto &[name, n] : buttons)
+        findChild<QPushButton *>(QLatin1String(name))->setText(text(n));
+    // Only the first five rows' buttons follow the language.
+    for (int slot = 1; slot <= 5; ++slot) {
+        findChild<QPushButton *>(QStringLiteral("BitBtn%1").arg(changeButtonNumber(slot)))->setText(text(32));
+        findChild<QPushButton *>(QStringLiteral("BitBtn%1").arg(clearButtonNumber(slot)))->setText(text(31));
+    }
+}
+
+void TFrm_GestioneOpzioni::readOptions()
+{
+    const QString path = OptionsFile::path(m_settingsFolder);
+    const auto lines = SettingsLines::readFile(path);
+    if (lines) {
+        const OptionsFile::Edited edited = OptionsFile::readForEditing(*lines, m_state);
+        if (edited.autorun)
+            m_autorun->setChecked(*edited.autorun);
+        if (edited.autoPlay) {
+            m_autoPlay->setChecked(*edited.autoPlay);
+            showStartupStation(*edited.autoPlay);
+        }
+        if (edited.searchAtStart)
+            m_search->setChecked(*edited.searchAtStart);
+        if (edited.messenger)
+            m_messenger->setChecked(*edited.messenger);
+        if (edited.playlist)
+            m_playlist->setChecked(*edited.playlist);
+        m_state = edited.state;
+    } else {
+        AtomicFile(path).write(QByteArray());
+    }
+    for (int slot = 1; slot <= SlotCount; ++slot)
+        m_stationNames[slot - 1]->setText(m_state.personalStations[slot - 1].name);
+    loadPlaylist();
+    m_pendingStartupPick = 0;
+}
+
+void TFrm_GestioneOpzioni::loadPlaylist() { setPlaylistRows(PlaylistFile::read(m_settingsFolder)); }
+
+UploadEntries TFrm_GestioneOpzioni::saveOptions()
+{
+    if (m_pendingStartupPick != 0)
+        m_state.startupStation.id = m_pendingStartupPick;
+    if (!m_startupName->text().isEmpty())
+        m_state.startupStation.name = m_startupName->text();
+
+    OptionsRecord record;
+    record.autorun = m_autorun->isChecked();
+    record.autoPlay = m_autoPlay->isChecked();
+    record.startupStation = m_state.startupStation;
+    record.personalStations = m_state.personalStations;
+    record.searchAtStart = m_search->isChecked();
+    record.messenger = m_messenger->isChecked();
+    record.playlist = m_playlist->isChecked();
+    record.languageIndex = m_state.languageIndex;
+
+    const UploadEntries entries = OptionsFile::write(m_settingsFolder, record);
+    PlaylistFile::write(m_settingsFolder, playlistRows());
+    return entries;
+}
+
+bool TFrm_GestioneOpzioni::runModal(int page)
+{
+    m_pages->setCurrentIndex(page);
+    return exec() == QDialog::Accepted;
+}
+
+std::vector<PlaylistRow> TFrm_GestioneOpzioni::playlistRows() const
+{
+    std::vector<PlaylistRow> rows;
+    for (int row = 0; row < m_timerShown->rowCount(); ++row) {
+        rows.push_back({ cell(m_timerShown, row, 0), cell(m_timerHidden, row, 0), cell(m_timerHidden, row, 1),
+            cell(m_timerHidden, row, 2), cell(m_timerHidden, row, 3) });
+    }
+    return rows;
+}
+
+void TFrm_GestioneOpzioni::setPlaylistRows(const std::vector<PlaylistRow> &rows)
+{
+    const int count = std::max<int>(1, static_cast<int>(rows.size()));
+    m_timerShown->clearContents();
+    m_timerHidden->clearContents();
+    m_timerShown->setRowCount(count);
+    m_timerHidden->setRowCount(count);
+    for (int row = 0; row < static_cast<int>(rows.size()); ++row) {
+        const PlaylistRow &entry = rows[row];
+        setCell(m_timerShown, row, 0, entry.time);
+        setCell(m_timerShown, row, 1, entry.stationName);
+        setCell(m_timerHidden, row, 0, entry.key);
+        setCell(m_timerHidden, row, 1, entry.stationId);
+        setCell(m_timerHidden, row, 2, entry.stationName);
+        setCell(m_timerHidden, row, 3, entry.stationLabel);
+    }
+}

@@ -1,0 +1,197 @@
+#include "settings/tfrm_gestioneopzioni.h"
+
+#include "sandbox.h"
+#include "service/linerecords.h"
+#include "settings/optionsstate.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class OptionsWindowTest : public SettingsSandbox
+{
+protected:
+    void SetUp() override
+    {
+        SettingsSandbox::SetUp();
+        state.startupStation = { 12, QStringLiteral("Radio Avvio") };
+        window = std::make_unique<TFrm_GestioneOpzioni>(state, settings);
+    }
+
+    template <typename T> T *child(const char *name) const
+    {
+        T *found = window->findChild<T *>(QLatin1String(name));
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+    QCheckBox *box(const char *name) const { return child<QCheckBox>(name); }
+    QPushButton *button(int n) const
+    {
+        return child<QPushButton>(QStringLiteral("BitBtn%1").arg(n).toLatin1().constData());
+    }
+
+    OptionsState state;
+    std::unique_ptr<TFrm_GestioneOpzioni> window;
+};
+
+TEST_F(OptionsWindowTest, DesignStateAndCaption)
+{
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Opzioni Sonvela"));
+    EXPECT_EQ(window->objectName(), QStringLiteral("Frm_GestioneOpzioni"));
+    EXPECT_FALSE(box("Chk_AvvioAutomatico")->isChecked());
+    EXPECT_FALSE(box("Chk_EsecuzioneRadio")->isChecked());
+    EXPECT_TRUE(box("Chk_Google")->isChecked());
+    EXPECT_TRUE(box("Chk_Msn")->isChecked());
+    EXPECT_EQ(child<QLabel>("Lbl_NomeRadio")->text(), QStringLiteral("Radio Avvio"));
+    EXPECT_TRUE(child<QLabel>("Lbl_NomeRadio")->isHidden());
+    EXPECT_TRUE(child<QPushButton>("SpeedButton1")->isHidden());
+    auto *grid = child<QTableWidget>("StrGrd_TimerTmp");
+    EXPECT_EQ(grid->columnCount(), 2);
+    EXPECT_EQ(grid->horizontalHeaderItem(0)->text(), QStringLiteral("Ora"));
+    EXPECT_EQ(grid->horizontalHeaderItem(1)->text(), QStringLiteral("Emittente"));
+    EXPECT_EQ(child<QTableWidget>("StrGrd_Timer")->columnCount(), 4);
+    EXPECT_TRUE(child<QTableWidget>("StrGrd_Timer")->isHidden());
+    for (int slot = 1; slot <= 15; ++slot)
+        EXPECT_NE(window->findChild<QLabel *>(QStringLiteral("Lbl_R_%1").arg(slot)), nullptr) << slot;
+}
+
+TEST_F(OptionsWindowTest, OnlyLeavingButtonsWorkForNow)
+{
+    EXPECT_FALSE(child<QPushButton>("SpeedButton1")->isEnabled());
+    for (int n = 3; n <= 34; ++n)
+        EXPECT_FALSE(button(n)->isEnabled()) << n;
+    QTest::mouseClick(button(2), Qt::LeftButton);
+    EXPECT_EQ(window->result(), QDialog::Accepted);
+    QTest::mouseClick(button(1), Qt::LeftButton);
+    EXPECT_EQ(window->result(), QDialog::Rejected);
+}
+
+TEST_F(OptionsWindowTest, AutoPlayBoxShowsTheStartupStation)
+{
+    box("Chk_EsecuzioneRadio")->click();
+    EXPECT_FALSE(child<QLabel>("Lbl_NomeRadio")->isHidden());
+    EXPECT_FALSE(child<QPushButton>("SpeedButton1")->isHidden());
+    box("Chk_EsecuzioneRadio")->click();
+    EXPECT_TRUE(child<QLabel>("Lbl_NomeRadio")->isHidden());
+}
+
+TEST_F(OptionsWindowTest, ApplyTextsWritesTheLanguageEntries)
+{
+    window->applyTexts([](int n) { return QStringLiteral("T%1").arg(n); });
+    auto *pages = child<QTabWidget>("PageControl1");
+    EXPECT_EQ(pages->tabText(pages->indexOf(child<QWidget>("TabSheet1"))), QStringLiteral("T25"));
+    EXPECT_EQ(pages->tabText(pages->indexOf(child<QWidget>("TabSheet2"))), QStringLiteral("T30"));
+    EXPECT_EQ(pages->tabText(pages->indexOf(child<QWidget>("TabSheet3"))), QStringLiteral("T33"));
+    const std::pair<const char *, const char *> labels[] = { { "Lbl_AvvioAutomatico", "T26" },
+        { "Lbl_EsecuzioneRadio", "T27" }, { "Lbl_Google", "T28" }, { "Lbl_Msn", "T29" }, { "Lbl_Emittenti", "T34" } };
+    for (const auto &[name, text] : labels)
+        EXPECT_EQ(child<QLabel>(name)->text(), QLatin1String(text)) << name;
+    EXPECT_EQ(child<QPushButton>("SpeedButton1")->text(), QStringLiteral("T32"));
+    const std::pair<int, const char *> buttons[]
+        = { { 1, "T39" }, { 2, "T40" }, { 13, "T37" }, { 14, "T38" }, { 3, "T32" }, { 7, "T32" }, { 8, "T31" },
+              { 12, "T31" }, { 15, "Cambia" }, { 16, "Cancella" }, { 33, "Cambia" }, { 34, "Cancella" } };
+    for (const auto &[n, text] : buttons)
+        EXPECT_EQ(button(n)->text(), QLatin1String(text)) << n;
+}
+
+TEST_F(OptionsWindowTest, ReadingFillsControlsAndTheMainWindowsSlots)
+{
+    QByteArray bytes = crlf({ "SI", "SI", "33", "Ignored", "5", "Cinque", "L5" });
+    for (int line = 8; line <= 19; ++line)
+        bytes += "\r\n";
+    bytes += crlf({ "NO" }); // line 20; the file ends before line 21
+    put(QStringLiteral("OpzSV.txt"), bytes);
+    box("Chk_Emittenti")->setChecked(true);
+    window->setPendingStartupPick(77);
+    window->readOptions();
+    EXPECT_TRUE(box("Chk_AvvioAutomatico")->isChecked());
+    EXPECT_TRUE(box("Chk_EsecuzioneRadio")->isChecked());
+    EXPECT_FALSE(child<QLabel>("Lbl_NomeRadio")->isHidden());
+    EXPECT_FALSE(box("Chk_Google")->isChecked());
+    EXPECT_TRUE(box("Chk_Msn")->isChecked());
+    EXPECT_TRUE(box("Chk_Emittenti")->isChecked());
+    EXPECT_EQ(state.startupStation, (StartupStation { 33, QStringLiteral("Radio Avvio") }));
+    EXPECT_EQ(state.personalStations[0], (PersonalStation { 5, QStringLiteral("Cinque"), QStringLiteral("L5") }));
+    EXPECT_EQ(child<QLabel>("Lbl_Radio1")->text(), QStringLiteral("Cinque"));
+    EXPECT_EQ(window->pendingStartupPick(), 0);
+}
+
+TEST_F(OptionsWindowTest, ReadingWithoutFilesCreatesThemEmpty)
+{
+    window->readOptions();
+    EXPECT_EQ(get(QStringLiteral("OpzSV.txt")), QByteArray());
+    EXPECT_EQ(get(QStringLiteral("Progrvlm.txt")), QByteArray());
+    EXPECT_EQ(child<QTableWidget>("StrGrd_TimerTmp")->rowCount(), 1);
+}
+
+TEST_F(OptionsWindowTest, PlaylistFillsBothGrids)
+{
+    put(QStringLiteral("Progrvlm.txt"),
+        crlf({ "09.30.00", "0930", "12", "Radio Uno", "R1", "21.05.00", "2105", "7", "Radio Sette", "R7" }));
+    window->loadPlaylist();
+    auto *shown = child<QTableWidget>("StrGrd_TimerTmp");
+    auto *hidden = child<QTableWidget>("StrGrd_Timer");
+    ASSERT_EQ(shown->rowCount(), 2);
+    ASSERT_EQ(hidden->rowCount(), 2);
+    EXPECT_EQ(shown->item(1, 0)->text(), QStringLiteral("21.05.00"));
+    EXPECT_EQ(shown->item(1, 1)->text(), QStringLiteral("Radio Sette"));
+    EXPECT_EQ(hidden->item(1, 0)->text(), QStringLiteral("2105"));
+    EXPECT_EQ(hidden->item(1, 3)->text(), QStringLiteral("R7"));
+}
+
+TEST_F(OptionsWindowTest, SavingWritesBothFilesByteForByte)
+{
+    state.languageIndex = 2;
+    state.personalStations[1] = { 22, QStringLiteral("Due"), QStringLiteral("L2") };
+    state.personalStations[14] = { 15, QStringLiteral("Quindici"), QStringLiteral("L15") };
+    box("Chk_EsecuzioneRadio")->setChecked(true);
+    box("Chk_Msn")->setChecked(false);
+    window->setPendingStartupPick(40);
+    window->setPlaylistRows({ { QStringLiteral("09.30.00"), QStringLiteral("0930"), QStringLiteral("12"),
+        QStringLiteral("Radio Uno"), QStringLiteral("R1") } });
+    const UploadEntries entries = window->saveOptions();
+
+    QByteArray expected = crlf({ "NO", "SI", "40", "Radio Avvio", "0", "", "", "22", "Due", "L2" });
+    for (int slot = 3; slot <= 5; ++slot)
+        expected += crlf({ "0", "", "" });
+    expected += crlf({ "SI", "NO", "NO" });
+    for (int slot = 6; slot <= 14; ++slot)
+        expected += crlf({ "0", "", "" });
+    expected += crlf({ "15", "Quindici", "L15", "2" });
+    EXPECT_EQ(get(QStringLiteral("OpzSV.txt")), expected);
+    EXPECT_EQ(get(QStringLiteral("Progrvlm.txt")), crlf({ "09.30.00", "0930", "12", "Radio Uno", "R1" }));
+    EXPECT_EQ(entries.size(), 53);
+    EXPECT_EQ(entries.at(2), QStringLiteral("40"));
+    EXPECT_EQ(state.startupStation.id, 40);
+}
+
+TEST_F(OptionsWindowTest, PlaylistWhoseLastRowHasNoOraIsSavedEmpty)
+{
+    put(QStringLiteral("Progrvlm.txt"), crlf({ "09.30.00", "0930", "12", "Radio Uno", "R1" }));
+    window->setPlaylistRows({ { QStringLiteral("09.30.00"), QStringLiteral("0930"), QStringLiteral("12"),
+                                  QStringLiteral("Radio Uno"), QStringLiteral("R1") },
+        { QString(), QString(), QStringLiteral("7"), QStringLiteral("Sette"), QString() } });
+    window->saveOptions();
+    EXPECT_EQ(get(QStringLiteral("Progrvlm.txt")), QByteArray());
+}
+
+TEST_F(OptionsWindowTest, SaveIntoAReadOnlyFolderKeepsWhatIsOnDisk)
+{
+    if (runningAsRoot())
+        GTEST_SKIP() << "root writes into read-only folders";
+    put(QStringLiteral("OpzSV.txt"), crlf({ "SI" }));
+    put(QStringLiteral("Progrvlm.txt"), crlf({ "09.30.00" }));
+    ASSERT_TRUE(QFile::setPermissions(settings, QFile::ReadOwner | QFile::ExeOwner));
+    EXPECT_THROW(window->saveOptions(), FileError);
+    EXPECT_EQ(get(QStringLiteral("OpzSV.txt")), crlf({ "SI" }));
+    EXPECT_EQ(get(QStringLiteral("Progrvlm.txt")), crlf({ "09.30.00" }));
+}
+
+} // namespace
