@@ -1,6 +1,7 @@
 // The answer formats and helpers of the stand-in, without a network.
 #include "audiostream.h"
 #include "commandline.h"
+#include "connectionstream.h"
 #include "passwordhash.h"
 #include "queryvalues.h"
 #include "recordformat.h"
@@ -186,6 +187,36 @@ TEST(QueryValues, PositiveIdRejectsEverythingButAPlainPositiveNumber)
     EXPECT_EQ(parsePositiveId("2147483647"), 2147483647);
     EXPECT_EQ(QueryValues("Id=44").positiveId("id"), 44);
 }
+
+struct LineCase
+{
+    const char *line;
+    const char *repaired;
+    const char *target;
+};
+
+class RequestLineRepair : public ::testing::TestWithParam<LineCase>
+{
+};
+
+// httplib refuses a request line whose query holds a second '?' or a space;
+// the client sends option values unescaped, so such a line must still parse.
+TEST_P(RequestLineRepair, EscapesOnlyWhatHttplibWouldRefuse)
+{
+    std::string target;
+    EXPECT_EQ(ConnectionStream::repairRequestLine(GetParam().line, &target), GetParam().repaired);
+    EXPECT_EQ(target, GetParam().target);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lines, RequestLineRepair,
+    ::testing::Values(LineCase{"GET /a?b=1 HTTP/1.1\r", "GET /a?b=1 HTTP/1.1\r", "/a?b=1"},
+                      LineCase{"GET /a?v=Chi sei?&x=? HTTP/1.1\r", "GET /a?v=Chi%20sei%3F&x=%3F HTTP/1.1\r",
+                               "/a?v=Chi sei?&x=?"},
+                      LineCase{"GET /a b HTTP/1.0", "GET /a%20b HTTP/1.0", "/a b"},
+                      LineCase{"GET /a?\xc3\xa0 HTTP/1.1", "GET /a?\xc3\xa0 HTTP/1.1", "/a?\xc3\xa0"},
+                      LineCase{"garbage", "garbage", ""}, LineCase{"GET /x?y", "GET /x?y", ""},
+                      LineCase{"GET  HTTP/1.1", "GET  HTTP/1.1", ""}));
 
 TEST(JsonString, EscapesWhatWouldBreakALogLine)
 {

@@ -11,7 +11,8 @@ std::unique_ptr<StandinServer> StandinFixture::s_server;
 std::unique_ptr<StandinServer> StandinFixture::startOnFreePorts(StandinConfig config)
 {
     std::random_device device;
-    std::uniform_int_distribution<int> base(20000, 60000);
+    // Below the kernel's ephemeral range, where outgoing connections take their ports.
+    std::uniform_int_distribution<int> base(20000, 32000);
     std::string error;
     for (int attempt = 0; attempt < 40; ++attempt) {
         config.basePort = base(device);

@@ -79,7 +79,10 @@ std::string_view QueryValues::queryOf(std::string_view target)
     const std::size_t q = target.find('?');
     if (q == std::string_view::npos)
         return {};
-    return target.substr(q + 1);
+    // No browser sends a fragment; one that arrives all the same ends the
+    // query, as it does for the path httplib parses.
+    const std::string_view query = target.substr(q + 1);
+    return query.substr(0, query.find('#'));
 }
 
 bool QueryValues::has(std::string_view key) const

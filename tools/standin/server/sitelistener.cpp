@@ -1,8 +1,11 @@
 #include "sitelistener.h"
 
+#include "tolerantserver.h"
+
 #include <httplib.h>
 
 #include <cerrno>
+#include <chrono>
 #include <cstring>
 
 SiteListener::SiteListener(std::string host, int port, Setup setup)
@@ -22,7 +25,7 @@ bool SiteListener::open(std::string *error)
     if (m_server)
         return true;
     m_closing = std::make_shared<std::atomic<bool>>(false);
-    auto server = std::make_unique<httplib::Server>();
+    std::unique_ptr<httplib::Server> server = std::make_unique<TolerantServer>();
     // Streams hold a worker each for as long as they play.
     server->new_task_queue = [] { return new httplib::ThreadPool(16); };
     server->set_keep_alive_timeout(2);
@@ -36,6 +39,11 @@ bool SiteListener::open(std::string *error)
     }
     m_server = std::move(server);
     m_thread = std::thread([server = m_server.get()] { server->listen_after_bind(); });
+    // httplib's stop() does nothing until the listening loop runs, and a
+    // close() that came before would then wait for ever.
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+    while (!m_server->is_running() && std::chrono::steady_clock::now() < deadline)
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
     return true;
 }
 
