@@ -6,6 +6,7 @@ add_library(sonvela_platform_net STATIC
   relayendpoint.cpp relayendpoint.h
   relayroute.cpp relayroute.h
   relayconnection.cpp relayconnection.h
+  relayserver.cpp relayserver.h
   proxyrelay.cpp proxyrelay.h
   qtproxysession.cpp qtproxysession.h
   mprisrootadaptor.cpp mprisrootadaptor.h

@@ -1,61 +1,57 @@
 #include "proxyrelay.h"
 
-#include "relayconnection.h"
+#include "relayserver.h"
 
-#include <QTcpSocket>
-
-ProxyRelay::ProxyRelay(QObject *parent) : QObject(parent)
+ProxyRelay::ProxyRelay(QObject *parent)
+    : QObject(parent), m_server(new RelayServer([this] { return route(); }, &m_connections))
 {
-    // The relay is the application proxy; it must not listen through itself.
-    m_server.setProxy(QNetworkProxy::NoProxy);
-    connect(&m_server, &QTcpServer::newConnection, this, &ProxyRelay::acceptConnections);
+    m_thread.setObjectName(QStringLiteral("ProxyRelay"));
+    m_server->moveToThread(&m_thread);
+    connect(&m_thread, &QThread::finished, m_server, &QObject::deleteLater);
+    m_thread.start();
 }
 
 ProxyRelay::~ProxyRelay()
 {
-    m_server.close();
+    m_thread.quit();
+    m_thread.wait();
 }
 
 bool ProxyRelay::listen()
 {
-    return m_server.isListening() || m_server.listen(QHostAddress::LocalHost, 0);
+    if (m_port == 0)
+        QMetaObject::invokeMethod(m_server, [this] { m_port = m_server->listen(); }, Qt::BlockingQueuedConnection);
+    return m_port != 0;
 }
 
 bool ProxyRelay::isListening() const
 {
-    return m_server.isListening();
+    return m_port != 0;
 }
 
 quint16 ProxyRelay::port() const
 {
-    return m_server.serverPort();
+    return m_port;
 }
 
 QNetworkProxy ProxyRelay::proxy() const
 {
-    return QNetworkProxy(QNetworkProxy::HttpProxy, QStringLiteral("127.0.0.1"), port());
+    return QNetworkProxy(QNetworkProxy::HttpProxy, QStringLiteral("127.0.0.1"), m_port);
 }
 
 void ProxyRelay::setRoute(RelayRoute route)
 {
+    const QMutexLocker lock(&m_routeLock);
     m_route = std::move(route);
 }
 
-const RelayRoute &ProxyRelay::route() const
+RelayRoute ProxyRelay::route() const
 {
+    const QMutexLocker lock(&m_routeLock);
     return m_route;
 }
 
 int ProxyRelay::connectionCount() const
 {
     return m_connections;
-}
-
-void ProxyRelay::acceptConnections()
-{
-    while (QTcpSocket *client = m_server.nextPendingConnection()) {
-        auto *connection = new RelayConnection(client, m_route, this);
-        ++m_connections;
-        connect(connection, &QObject::destroyed, this, [this] { --m_connections; });
-    }
 }

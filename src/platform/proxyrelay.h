@@ -2,15 +2,22 @@
 
 #include "relayroute.h"
 
+#include <QMutex>
 #include <QNetworkProxy>
 #include <QObject>
-#include <QTcpServer>
+#include <QThread>
+
+#include <atomic>
+
+class RelayServer;
 
 // A small HTTP proxy on 127.0.0.1 that every page load goes through. Web
 // views read the application proxy only once, when their first profile is
 // made, so the program points them at this relay for good and changes the
 // relay's route instead: straight to each target, or through the user's
 // proxy server. Web views still reach loopback addresses without any proxy.
+// The relay runs on a thread of its own; its functions are for the thread
+// that made it.
 class ProxyRelay final : public QObject
 {
     Q_OBJECT
@@ -28,7 +35,7 @@ public:
 
     // Applies to the connections accepted from now on.
     void setRoute(RelayRoute route);
-    const RelayRoute &route() const;
+    RelayRoute route() const;
 
     // Client connections not yet closed.
     int connectionCount() const;
@@ -36,9 +43,10 @@ public:
     Q_DISABLE_COPY_MOVE(ProxyRelay)
 
 private:
-    void acceptConnections();
-
-    QTcpServer m_server;
+    mutable QMutex m_routeLock; // the relay's thread reads the route
     RelayRoute m_route;
-    int m_connections = 0;
+    std::atomic<int> m_connections = 0;
+    quint16 m_port = 0;
+    QThread m_thread;
+    RelayServer *m_server; // lives on m_thread, deleted when it finishes
 };

@@ -14,7 +14,9 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
+#include <thread>
 
 namespace {
 
@@ -313,6 +315,38 @@ TEST_F(RelayTest, StreamToASlowClientIsHeldBackAtTheOrigin)
     EXPECT_EQ(heard.size(), expected);
     EXPECT_TRUE(heard.endsWith(body.right(4096))) << "the stream arrives whole and in order";
     EXPECT_EQ(heard.mid(heard.size() - Size, 1024 * 1024), body.left(1024 * 1024));
+}
+
+// The window's thread may be busy for a while; streams must not stall with
+// it. Here the test's own thread blocks while another thread talks through
+// the relay with blocking calls only.
+TEST_F(RelayTest, RelayWorksWhileItsOwnerThreadIsBlocked)
+{
+    QByteArray heard;
+    const quint16 relayPort = relay.port();
+    std::thread talker([&] {
+        QTcpServer origin;
+        origin.setProxy(QNetworkProxy::NoProxy);
+        origin.listen(QHostAddress::LocalHost, 0);
+        QTcpSocket client;
+        client.setProxy(QNetworkProxy::NoProxy);
+        client.connectToHost(QHostAddress::LocalHost, relayPort);
+        client.waitForConnected(WaitMs);
+        client.write("GET http://127.0.0.1:" + portText(origin.serverPort()) + "/ HTTP/1.1\r\n\r\n");
+        client.waitForBytesWritten(WaitMs);
+        if (!origin.waitForNewConnection(WaitMs))
+            return;
+        std::unique_ptr<QTcpSocket> served(origin.nextPendingConnection());
+        served->waitForReadyRead(WaitMs);
+        served->write("HTTP/1.0 200 OK\r\n\r\nsound");
+        served->waitForBytesWritten(WaitMs);
+        served->disconnectFromHost();
+        while (client.waitForReadyRead(WaitMs))
+            heard += client.readAll();
+        heard += client.readAll();
+    });
+    talker.join();
+    EXPECT_EQ(heard, QByteArray("HTTP/1.0 200 OK\r\nConnection: close\r\n\r\nsound"));
 }
 
 struct ApplyCase

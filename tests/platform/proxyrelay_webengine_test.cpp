@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int LoadWaitMs = 60000;
@@ -18,6 +20,13 @@ QByteArray page(const QByteArray &title)
     const QByteArray body = "<html><head><title>" + title + "</title></head><body>x</body></html>";
     return "HTTP/1.1 200 OK\r\nContent-Type: text/html\r\nContent-Length: " + QByteArray::number(body.size())
          + "\r\n\r\n" + body;
+}
+
+// The view also asks for icons on its own; look for the page's request.
+bool asked(const ScriptedServer &upstream, const QByteArray &line)
+{
+    const QList<QByteArray> &received = upstream.received();
+    return std::any_of(received.cbegin(), received.cend(), [&](const QByteArray &r) { return r.startsWith(line); });
 }
 
 bool load(QWebEnginePage &view, const QString &address)
@@ -41,14 +50,13 @@ TEST(ProxyRelayWebEngine, ProxyAppliedAfterTheFirstViewTakesEffect)
     QWebEnginePage view;
     ASSERT_TRUE(load(view, QStringLiteral("http://radio.example/one")));
     EXPECT_TRUE(QTest::qWaitFor([&] { return view.title() == QStringLiteral("first"); }, 10000));
-    ASSERT_FALSE(first.received().isEmpty());
-    EXPECT_TRUE(first.received().constFirst().startsWith("GET http://radio.example/one HTTP/1.1\r\n"));
+    EXPECT_TRUE(asked(first, "GET http://radio.example/one HTTP/1.1\r\n"));
 
     ASSERT_TRUE(session.apply(ProxySession::Access::Proxy, {QStringLiteral("127.0.0.1:%1").arg(second.port())}, {}));
     ASSERT_TRUE(load(view, QStringLiteral("http://radio.example/two")));
     EXPECT_TRUE(QTest::qWaitFor([&] { return view.title() == QStringLiteral("second"); }, 10000));
-    ASSERT_FALSE(second.received().isEmpty());
-    EXPECT_TRUE(second.received().constFirst().startsWith("GET http://radio.example/two HTTP/1.1\r\n"));
+    EXPECT_TRUE(asked(second, "GET http://radio.example/two HTTP/1.1\r\n"));
+    EXPECT_FALSE(asked(first, "GET http://radio.example/two "));
 }
 
 } // namespace
