@@ -14,8 +14,6 @@ public:
     static constexpr int BufferSize = 256;
     // Text units that fit before the terminating zero unit.
     static constexpr int MaxTextUnits = BufferSize / 2 - 1;
-    // dwData of the original messenger's copy-data message.
-    static constexpr int MessageId = 0x547;
 
     struct Content
     {
