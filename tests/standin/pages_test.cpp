@@ -2,6 +2,7 @@
 #include "standinfixture.h"
 
 #include "database.h"
+#include "queryvalues.h"
 #include "seeddata.h"
 
 #include "service/linerecords.h"
@@ -127,6 +128,16 @@ TEST_F(Pages, SearchAndFullListLinkToPlayerPages)
         EXPECT_NE(all.find("/Radio/mostraRadio.asp?Id=" + std::to_string(id) + "\""), std::string::npos) << id;
     const std::string strip = get(*mirror(1), "/radio/GoogleFinder.htm?q=Porto");
     EXPECT_NE(strip.find("/Radio/mostraRadio.asp?Id=40"), std::string::npos);
+}
+
+TEST_F(Pages, NewsletterStoresAPlausibleAddressOnly)
+{
+    get(*mirror(1), "/radio/SegnalaIndirizzo.asp?email=ascolto%2Bnews%40example.it");
+    EXPECT_TRUE(server().database().hasNewsletterAddress("ascolto+news@example.it"));
+    for (const char *bad : {"no-at-sign", "@example.it", "a@", "a+b%20c@example.it"}) {
+        get(*mirror(1), std::string("/radio/SegnalaIndirizzo.asp?email=") + bad);
+        EXPECT_FALSE(server().database().hasNewsletterAddress(percentDecode(bad, QueryValues::Plus::Space))) << bad;
+    }
 }
 
 TEST_F(Pages, DemoUserPreferencesAre53LinesAfterTheTitle)

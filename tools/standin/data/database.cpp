@@ -356,12 +356,18 @@ void Database::setPrivacy(int userId, const PrivacyChoices &choices)
     s.step();
 }
 
-void Database::addNewsletterAddress(const std::string &email)
+bool Database::addNewsletterAddress(const std::string &email)
 {
     std::lock_guard lock(m_mutex);
+    {
+        Statement count(m_db, "SELECT COUNT(*) FROM newsletter");
+        if (count.step() && count.integer(0) >= MaxNewsletterAddresses)
+            return false;
+    }
     Statement s(m_db, "INSERT OR IGNORE INTO newsletter VALUES (?, ?)");
     s.bind(1, email).bind(2, today());
     s.step();
+    return true;
 }
 
 bool Database::hasNewsletterAddress(const std::string &email) const

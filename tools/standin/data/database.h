@@ -33,6 +33,8 @@ public:
     // Values a user may keep on the server; more are refused, so one client
     // appending forever cannot fill the disk.
     static constexpr int MaxOptionValues = 1000;
+    // Newsletter addresses anyone may add; more are ignored, for the same reason.
+    static constexpr int MaxNewsletterAddresses = 10000;
 
     std::vector<Station> stations() const; // by name
     std::optional<Station> station(int id) const;
@@ -55,7 +57,8 @@ public:
     PrivacyChoices privacy(int userId) const;
     void setPrivacy(int userId, const PrivacyChoices &choices);
 
-    void addNewsletterAddress(const std::string &email);
+    // False when the list is full and the address was not added.
+    bool addNewsletterAddress(const std::string &email);
     bool hasNewsletterAddress(const std::string &email) const;
 
 private:

@@ -73,9 +73,10 @@ void newsletter(const httplib::Request &request, httplib::Response &response, Se
     const std::string email = form.value("email");
     std::string note;
     if (form.has("email")) {
-        if (plausibleEmail(email)) {
-            context.database.addNewsletterAddress(email);
+        if (plausibleEmail(email) && context.database.addNewsletterAddress(email)) {
             note = "<p class=\"card\">Grazie! L'indirizzo " + htmlEscape(email) + " riceverà la newsletter.</p>";
+        } else if (plausibleEmail(email)) {
+            note = "<p class=\"card\">Iscrizioni chiuse per oggi: riprovare più tardi.</p>";
         } else {
             note = "<p class=\"card\">Inserire un indirizzo e-mail valido.</p>";
         }

@@ -129,18 +129,22 @@ void StandinServer::addMirror(int mirror)
         }));
 }
 
-void StandinServer::addSite(int port, const std::string &kind, int partner)
+void StandinServer::addSite(int port, SiteKind kind, int partner)
 {
     m_sites.push_back(std::make_unique<SiteListener>(
         m_config.host, port, [this, port, kind, partner](httplib::Server &server, const std::atomic<bool> &) {
             addCommon(server, m_log.get(), port);
-            if (kind == "product") {
+            switch (kind) {
+            case SiteKind::Product:
                 addProductPages(server, *m_context);
                 addAdmin(server, *this);
-            } else if (kind == "maker") {
+                break;
+            case SiteKind::Maker:
                 addMakerPages(server, *m_context);
-            } else {
+                break;
+            case SiteKind::Partner:
                 addPartnerPages(server, *m_context, partner);
+                break;
             }
         }));
 }
@@ -167,13 +171,13 @@ bool StandinServer::start(std::string *error)
             return false;
         }
     }
-    m_context.reset(new ServiceContext{*m_database, m_config, m_faults});
+    m_context = std::make_unique<ServiceContext>(*m_database, m_config, m_faults);
     for (int m = 1; m <= FaultTable::mirrorCount; ++m)
         addMirror(m);
-    addSite(m_config.productPort(), "product", 0);
-    addSite(m_config.makerPort(), "maker", 0);
-    addSite(m_config.partnerPort(1), "partner", 1);
-    addSite(m_config.partnerPort(2), "partner", 2);
+    addSite(m_config.productPort(), SiteKind::Product, 0);
+    addSite(m_config.makerPort(), SiteKind::Maker, 0);
+    addSite(m_config.partnerPort(1), SiteKind::Partner, 1);
+    addSite(m_config.partnerPort(2), SiteKind::Partner, 2);
 
     bool ok = true;
     for (std::size_t i = 0; ok && i < m_mirrors.size(); ++i)

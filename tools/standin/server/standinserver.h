@@ -41,7 +41,8 @@ public:
 
 private:
     void addMirror(int mirror);
-    void addSite(int port, const std::string &kind, int partner);
+    enum class SiteKind { Product, Maker, Partner };
+    void addSite(int port, SiteKind kind, int partner);
     void stopLocked();
 
     StandinConfig m_config;
