@@ -1,26 +1,25 @@
 #pragma once
 
+#include "browserfactory.h"
+
 #include <memory>
 
-class Browser;
 class QNetworkAccessManager;
 class QObject;
 class QWidget;
 class WebEngineSession;
 
 // The one place that picks the engine behind each kind of browser.
-class PlatformFactory final
+class PlatformFactory final : public BrowserFactory
 {
 public:
     PlatformFactory();
-    ~PlatformFactory();
+    ~PlatformFactory() override;
     PlatformFactory(const PlatformFactory &) = delete;
     PlatformFactory &operator=(const PlatformFactory &) = delete;
 
-    // A browser a person sees, inside `parent`.
-    Browser *createVisibleBrowser(QWidget *parent);
-    // A hidden browser that keeps the exact bytes served, owned by `owner`.
-    Browser *createCaptureBrowser(QObject *owner);
+    Browser *createVisibleBrowser(QWidget *parent) override;
+    Browser *createCaptureBrowser(QObject *owner) override;
 
 private:
     std::unique_ptr<QNetworkAccessManager> m_network;

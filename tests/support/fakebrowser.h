@@ -23,10 +23,16 @@ public:
     QString location;
     QString currentTitle;
 
+    // Shared by all fakes of a test: "<objectName> <address>" per navigation.
+    QStringList *journal = nullptr;
+
     void navigate(const QString &address) override
     {
         navigations << address;
         location = address;
+        busyFlag = true;
+        if (journal)
+            *journal << objectName() + QLatin1Char(' ') + address;
     }
     void refresh() override { ++refreshes; }
     bool goBack() override { return false; }
@@ -54,6 +60,7 @@ public:
     {
         source = body;
         document = true;
+        busyFlag = false;
         setTitle(title);
         Q_EMIT progressChange(100, 100);
     }
@@ -61,5 +68,40 @@ public:
     {
         currentTitle = title;
         Q_EMIT titleChange(title);
+    }
+};
+
+#include "platform/browserfactory.h"
+
+#include <QWidget>
+
+#include <vector>
+
+// Makes FakeBrowsers and keeps them, so a test can find each by name.
+class FakeBrowserFactory final : public BrowserFactory
+{
+public:
+    QStringList journal;
+    std::vector<FakeBrowser *> made;
+
+    Browser *createVisibleBrowser(QWidget *parent) override { return make(parent); }
+    Browser *createCaptureBrowser(QObject *owner) override { return make(owner); }
+
+    FakeBrowser *byName(const QString &name) const
+    {
+        for (FakeBrowser *b : made) {
+            if (b->objectName() == name)
+                return b;
+        }
+        return nullptr;
+    }
+
+private:
+    FakeBrowser *make(QObject *owner)
+    {
+        auto *browser = new FakeBrowser(owner);
+        browser->journal = &journal;
+        made.push_back(browser);
+        return browser;
     }
 };

@@ -1,0 +1,127 @@
+#include "designimages.h"
+
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+#include <QRadialGradient>
+
+namespace DesignImages {
+
+namespace {
+
+const QColor Accent(255, 140, 0);
+const QColor AccentDark(150, 60, 0);
+
+QPixmap transparent(QSize size)
+{
+    QPixmap pixmap(size);
+    pixmap.fill(Qt::transparent);
+    return pixmap;
+}
+
+} // namespace
+
+QPixmap serverDot(bool on)
+{
+    QPixmap pixmap = transparent(QSize(7, 7));
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    QRadialGradient glow(QPointF(3.0, 3.0), 3.5);
+    glow.setColorAt(0.0, on ? QColor(160, 255, 120) : QColor(90, 90, 90));
+    glow.setColorAt(1.0, on ? QColor(20, 150, 20) : QColor(35, 35, 35));
+    p.setBrush(glow);
+    p.setPen(Qt::NoPen);
+    p.drawEllipse(QRectF(0.5, 0.5, 6.0, 6.0));
+    return pixmap;
+}
+
+QPixmap highlightBar()
+{
+    QPixmap pixmap(130, 15);
+    QPainter p(&pixmap);
+    QLinearGradient g(0, 0, 0, 15);
+    g.setColorAt(0.0, Accent);
+    g.setColorAt(1.0, AccentDark);
+    p.fillRect(pixmap.rect(), g);
+    return pixmap;
+}
+
+QPixmap separator()
+{
+    QPixmap pixmap = transparent(QSize(130, 3));
+    QPainter p(&pixmap);
+    QLinearGradient g(0, 0, 130, 0);
+    g.setColorAt(0.0, QColor(60, 60, 60, 0));
+    g.setColorAt(0.5, QColor(140, 140, 140));
+    g.setColorAt(1.0, QColor(60, 60, 60, 0));
+    p.fillRect(QRect(0, 1, 130, 1), g);
+    return pixmap;
+}
+
+QPixmap coverBackground(QSize size)
+{
+    QPixmap pixmap(size);
+    QPainter p(&pixmap);
+    QLinearGradient g(0, 0, 0, size.height());
+    g.setColorAt(0.0, QColor(30, 30, 34));
+    g.setColorAt(1.0, QColor(8, 8, 10));
+    p.fillRect(pixmap.rect(), g);
+    p.setPen(QPen(QColor(255, 140, 0, 90), 2));
+    const QPoint c(size.width() / 2, size.height() / 3);
+    for (int r = 8; r <= 32; r += 12)
+        p.drawArc(QRect(c.x() - r, c.y() - r, 2 * r, 2 * r), 30 * 16, 120 * 16);
+    return pixmap;
+}
+
+QPixmap background(QSize size)
+{
+    QPixmap pixmap(size);
+    QPainter p(&pixmap);
+    QLinearGradient g(0, 0, 0, size.height());
+    g.setColorAt(0.0, QColor(18, 18, 22));
+    g.setColorAt(1.0, QColor(0, 0, 0));
+    p.fillRect(pixmap.rect(), g);
+    return pixmap;
+}
+
+QPixmap historyArrow(bool forward)
+{
+    QPixmap pixmap = transparent(QSize(16, 14));
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    QPainterPath path;
+    if (forward) {
+        path.moveTo(4, 2);
+        path.lineTo(13, 7);
+        path.lineTo(4, 12);
+    } else {
+        path.moveTo(12, 2);
+        path.lineTo(3, 7);
+        path.lineTo(12, 12);
+    }
+    path.closeSubpath();
+    p.fillPath(path, Accent);
+    return pixmap;
+}
+
+QIcon applicationIcon()
+{
+    QPixmap pixmap = transparent(QSize(32, 32));
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    QRadialGradient g(QPointF(12, 10), 22);
+    g.setColorAt(0.0, QColor(255, 190, 80));
+    g.setColorAt(1.0, AccentDark);
+    p.setBrush(g);
+    p.setPen(QPen(Qt::black, 1));
+    p.drawEllipse(QRectF(1.5, 1.5, 29, 29));
+    p.setPen(QPen(Qt::white, 2.2));
+    p.setBrush(Qt::NoBrush);
+    for (int r = 5; r <= 13; r += 4)
+        p.drawArc(QRectF(16 - r, 18 - r, 2 * r, 2 * r), 45 * 16, 90 * 16);
+    p.setBrush(Qt::white);
+    p.drawEllipse(QPointF(16, 18), 2, 2);
+    return QIcon(pixmap);
+}
+
+} // namespace DesignImages

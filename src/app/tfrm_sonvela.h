@@ -1,0 +1,162 @@
+#pragma once
+
+#include "sonvelastate.h"
+
+#include "platform/deployment.h"
+#include "platform/systemfolders.h"
+#include "service/serviceaccesshost.h"
+#include "settings/optionshost.h"
+#include "settings/settingshost.h"
+#include "stations/listeningarea.h"
+
+#include <QMainWindow>
+
+#include <array>
+#include <memory>
+
+class Browser;
+class BrowserFactory;
+class CatalogueController;
+class Dialogs;
+class KeyboardRouterFilter;
+class MainMenu;
+class NowPlaying;
+class OptionsLoader;
+class PageCapture;
+class PreferenceSync;
+class ProxySession;
+class QLabel;
+class QTabWidget;
+class RandomSource;
+class RightClickFilter;
+class ServiceAccess;
+class Shell;
+class SponsorLinks;
+class StationPanels;
+class StationPlayer;
+class TrayIcon;
+class WindowModes;
+
+// The main window: holds the shared state and composes one part per
+// subsystem. Its creation handler runs the start-up sequence.
+class TFrm_Sonvela final : public QMainWindow,
+                           private ServiceAccessHost,
+                           private SettingsHost,
+                           private OptionsHost
+{
+    Q_OBJECT
+public:
+    struct Platform
+    {
+        BrowserFactory &browsers;
+        Dialogs &dialogs;
+        Shell &shell;
+        NowPlaying &nowPlaying;
+        RandomSource &random;
+        ProxySession *proxy; // may be null: no proxy is ever applied
+        SystemFolders folders;
+        Deployment deployment;
+    };
+
+    explicit TFrm_Sonvela(Platform platform, QWidget *parent = nullptr);
+    ~TFrm_Sonvela() override;
+
+    // The start-up sequence; an error shows its message and skips the rest.
+    void FormCreate();
+
+    SonvelaState &state() { return m_state; }
+    const ListeningArea &listeningArea() const { return m_area; }
+    MainMenu &menu() { return *m_menu; }
+    TrayIcon &tray() { return *m_tray; }
+    StationPanels &panels() { return *m_panels; }
+    StationPlayer &player() { return *m_player; }
+    SponsorLinks &sponsorLinks() { return *m_sponsor; }
+    ServiceAccess &serviceAccess() { return *m_access; }
+    WindowModes &windowModes() { return *m_modes; }
+    PreferenceSync &preferenceSync() { return *m_preferences; }
+    Browser &WB_Principale() { return *m_area.WB_Principale; }
+    Browser &Wb_CaricaPreferenze() { return *m_preferencesBrowser; }
+    Browser &Wb_Caricaimpostazioni() { return *m_uploadBrowser; }
+    QLabel *Lbl_DescrizioneTasto() const { return m_description; }
+
+    void applyLanguage(int language) override;
+    // The language menu's handler: apply, then save the options at once.
+    void Italiano1Click(int language);
+    // Shown when a page of Pnl_Ascolta is shown: its browser, or null.
+    Browser *browserOfPage(int page) const;
+    // The now-playing notice for the current StationSource.
+    void sendNowPlaying(bool playing, bool force) override;
+    void setWindowCaption(const QString &caption);
+
+    // Other windows the language switch reaches once they exist.
+    void addLanguageWindow(QWidget *window) { m_languageWindows.push_back(window); }
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
+private:
+    // ServiceAccessHost
+    void lightIndicator(int mirror) override;
+    void dimIndicator(int mirror) override;
+    void requestPreferences() override;
+    void requestCatalogue() override;
+    void processPendingEvents() override;
+    QString hintStationName() const override;
+    void setNowPlayingHint(const QString &hint) override;
+    void setLoadingLine(const QString &caption, bool shown) override;
+    // SettingsHost
+    QString serverBase() const override;
+    QString userId() const override;
+    QString settingsFolder() const override;
+    QString tempFolder() const override;
+    void loadOptions() override;
+    // OptionsHost
+    void setStationSource(int source) override;
+    void playStationById(int id, int source) override;
+    void refreshFavourites() override;
+
+    void buildWindow();
+    void buildPlayerArea(QWidget *parent);
+    void buildRightColumn(QWidget *parent);
+    void connectMenus();
+    void runStartUp();
+    void readAccountAndProxy();
+    void showMirrorDot(int mirror, bool on);
+    void saveOptionsNow();
+
+    Platform m_platform;
+    SonvelaState m_state;
+    ListeningArea m_area;
+    QWidget *m_client = nullptr;
+    QWidget *m_pnlRidotto = nullptr;
+    QWidget *m_sfondo = nullptr;
+    QWidget *m_panel2 = nullptr;
+    QWidget *m_pnlSponsorAgg = nullptr;
+    QLabel *m_description = nullptr;
+    QLabel *m_folderLabel = nullptr;
+    std::array<QLabel *, 7> m_dots{};
+    QLabel *m_dotOn = nullptr;
+    QLabel *m_dotOff = nullptr;
+    Browser *m_preferencesBrowser = nullptr;
+    Browser *m_uploadBrowser = nullptr;
+    std::array<Browser *, 8> m_sectionBrowsers{}; // pages 2..7
+    QWidget *m_sudokuPage = nullptr;
+    QString m_windowHint;
+    bool m_recorderFirstVisit = false;
+    std::vector<QWidget *> m_languageWindows;
+
+    MainMenu *m_menu = nullptr;
+    TrayIcon *m_tray = nullptr;
+    StationPanels *m_panels = nullptr;
+    std::unique_ptr<PageCapture> m_capture;
+    ServiceAccess *m_access = nullptr;
+    StationPlayer *m_player = nullptr;
+    CatalogueController *m_catalogue = nullptr;
+    SponsorLinks *m_sponsor = nullptr;
+    WindowModes *m_modes = nullptr;
+    PreferenceSync *m_preferences = nullptr;
+    std::unique_ptr<OptionsLoader> m_optionsLoader;
+    RightClickFilter *m_rightClick = nullptr;
+    KeyboardRouterFilter *m_keyboard = nullptr;
+};

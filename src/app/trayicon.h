@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QObject>
+
+#include <array>
+
+class QAction;
+class QMenu;
+class QSystemTrayIcon;
+
+// CoolTrayIcon1 with its menu PopupMenu1. Where the desktop has no tray the
+// icon is simply not shown; the menu and its entries still exist.
+class TrayIcon final : public QObject
+{
+    Q_OBJECT
+public:
+    explicit TrayIcon(QObject *parent);
+    ~TrayIcon() override;
+
+    static constexpr const char *DesignHint = "Seleziona la tua radio preferita";
+
+    QMenu *PopupMenu1;
+    QAction *esci1, *Ripristina1, *CambiaRadio1;
+    QMenu *Leradiopicliccate1, *Lemieradiopreferite1, *New1;
+
+    // Radio_<panel>_<slot>: panel 1 most-clicked, 2 favourites, 3 new.
+    QAction *radioEntry(int panel, int slot) const;
+
+    void setHint(const QString &hint);
+    QString hint() const;
+    void show();
+    bool isVisible() const;
+
+Q_SIGNALS:
+    void doubleClicked();
+    void radioEntryTriggered(int panel, int slot);
+
+private:
+    QSystemTrayIcon *m_icon;
+    std::array<std::array<QAction *, 16>, 4> m_entries{};
+};

@@ -1,0 +1,16 @@
+#pragma once
+
+class Browser;
+class QObject;
+class QWidget;
+
+// Makes the browsers of the windows; tests hand in fakes.
+class BrowserFactory
+{
+public:
+    virtual ~BrowserFactory() = default;
+    // A browser a person sees, inside `parent`.
+    virtual Browser *createVisibleBrowser(QWidget *parent) = 0;
+    // A hidden browser that keeps the exact bytes served, owned by `owner`.
+    virtual Browser *createCaptureBrowser(QObject *owner) = 0;
+};

@@ -1,0 +1,148 @@
+#include "serviceaccess.h"
+
+#include "mirrorpool.h"
+#include "serviceaccesshost.h"
+#include "servicerequests.h"
+
+#include "platform/browser.h"
+
+namespace {
+
+bool sameText(const QString &a, const QString &b)
+{
+    return a.toUpper() == b.toUpper();
+}
+
+bool startsWithIgnoringCase(const QString &text, const QString &prefix)
+{
+    return text.left(prefix.size()).toUpper() == prefix.toUpper();
+}
+
+} // namespace
+
+ServiceAccess::ServiceAccess(MirrorPool &mirrors, Fields fields, ServiceAccessHost &host, QObject *parent)
+    : QObject(parent)
+    , m_mirrors(mirrors)
+    , m_fields(fields)
+    , m_host(host)
+{
+    m_aggiornaTimer.setObjectName(QStringLiteral("aggiornaTimer"));
+    m_aggiornaTimer.setInterval(5000);
+    m_aggiornaTimer.setSingleShot(false);
+    connect(&m_aggiornaTimer, &QTimer::timeout, this, &ServiceAccess::aggiornaTimerTimer);
+}
+
+void ServiceAccess::attach(Browser &principale, Browser &strip, Browser &radio)
+{
+    m_principale = &principale;
+    m_strip = &strip;
+    m_radio = &radio;
+    connect(&principale, &Browser::titleChange, this, &ServiceAccess::WB_PrincipaleTitleChange);
+    connect(&principale, &Browser::progressChange, this, &ServiceAccess::WB_PrincipaleProgressChange);
+    connect(&strip, &Browser::titleChange, this, &ServiceAccess::WebBrowser2TitleChange);
+    connect(&radio, &Browser::titleChange, this, &ServiceAccess::Wb_RadioTitleChange);
+    connect(&radio, &Browser::progressChange, this, &ServiceAccess::Wb_RadioProgressChange);
+}
+
+void ServiceAccess::sendAccessRequest()
+{
+    m_principale->navigate(ServiceRequests::access(m_mirrors.serverBase()));
+}
+
+void ServiceAccess::sendStripRequest()
+{
+    const QString base = m_mirrors.serverBase();
+    m_strip->navigate(m_fields.HotVideoMode ? ServiceRequests::stripHotPage(base)
+                                            : ServiceRequests::stripStationDetail(base));
+}
+
+void ServiceAccess::WB_PrincipaleTitleChange(const QString &title)
+{
+    m_fields.AccessTitle = title;
+}
+
+void ServiceAccess::WB_PrincipaleProgressChange(int progress, int progressMax)
+{
+    if (progress < progressMax)
+        return;
+    static const QString ok = QStringLiteral("accessoOK");
+    const QString title = m_fields.AccessTitle;
+    if (!sameText(title, ok) && !sameText(title, ServiceRequests::access(m_mirrors.serverBase())))
+        rotateAfterAccessFailure();
+    if (sameText(title, ok) && m_mirrors.index() != 1)
+        m_host.requestCatalogue();
+}
+
+void ServiceAccess::rotateAfterAccessFailure()
+{
+    m_host.dimIndicator(m_mirrors.index());
+    m_mirrors.advance();
+    if (!m_fields.UserId.isEmpty())
+        m_host.requestPreferences();
+    m_host.lightIndicator(m_mirrors.index());
+    sendAccessRequest();
+}
+
+void ServiceAccess::WebBrowser2TitleChange(const QString &title)
+{
+    const int remembered = m_mirrors.index();
+    int next = remembered;
+    if (!startsWithIgnoringCase(m_strip->locationUrl(), QStringLiteral("Http"))) {
+        ++next;
+    } else if (!sameText(title, QStringLiteral("sponsor")) && !startsWithIgnoringCase(title, QStringLiteral("http:"))) {
+        ++next;
+    } else if (m_strip->hasDocument() && m_strip->documentProtocol() == QLatin1String("file:")) {
+        ++next;
+    }
+    if (next > m_mirrors.count())
+        next = 1;
+    if (next == remembered)
+        return;
+    m_mirrors.setIndex(next);
+    m_host.dimIndicator(remembered);
+    m_host.lightIndicator(next);
+    sendStripRequest();
+    m_host.processPendingEvents();
+    if (!m_fields.UserId.isEmpty())
+        m_host.requestPreferences();
+}
+
+void ServiceAccess::Wb_RadioTitleChange(const QString &title)
+{
+    if (sameText(title, QStringLiteral("caricamento"))) {
+        if (!m_aggiornaTimer.isActive())
+            m_aggiornaTimer.start();
+    } else {
+        m_aggiornaTimer.stop();
+    }
+    if (title.size() > 7 && startsWithIgnoringCase(title, QStringLiteral("RADIO:-"))) {
+        m_fields.PageStationName = title.mid(7);
+        m_fields.StationSource = 18;
+        m_host.sendNowPlaying(m_fields.MessengerFlag, false);
+    }
+}
+
+void ServiceAccess::aggiornaTimerTimer()
+{
+    m_aggiornaTimer.stop();
+    m_radio->refresh();
+}
+
+void ServiceAccess::Wb_RadioProgressChange(int progress, int progressMax)
+{
+    const QString loading = m_loadingText ? m_loadingText() : QString();
+    if (progress != progressMax) {
+        m_host.setLoadingLine(loading, true);
+        return;
+    }
+    m_host.setLoadingLine(loading, false);
+    m_host.sendNowPlaying(m_fields.MessengerFlag, false);
+    m_host.setLoadingLine(QString(), false);
+    const QString name = m_host.hintStationName();
+    if (name.isEmpty()) {
+        m_host.setNowPlayingHint(QString());
+        return;
+    }
+    const QString listening = m_listeningText ? m_listeningText() : QString();
+    m_host.setNowPlayingHint(listening + QStringLiteral(": \"") + name + QLatin1Char('"'));
+}

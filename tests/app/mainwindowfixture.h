@@ -1,0 +1,87 @@
+#pragma once
+
+#include "app/mainmenu.h"
+#include "app/tfrm_sonvela.h"
+#include "app/trayicon.h"
+
+#include "platform/nowplaying.h"
+#include "platform/randomsource.h"
+#include "support/fakebrowser.h"
+#include "support/fakedialogs.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+class FixedRandom final : public RandomSource
+{
+public:
+    int value = 0;
+    int below(int) override { return value; }
+};
+
+class RecordingNowPlaying final : public NowPlaying
+{
+public:
+    std::vector<QByteArray> notices;
+    void deliver(const QByteArray &notice) override { notices.push_back(notice); }
+};
+
+// A main window on fake browsers in a sandboxed settings and temp folder.
+class MainWindowTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(QDir().mkpath(settings()));
+        ASSERT_TRUE(QDir().mkpath(temp()));
+    }
+    void TearDown() override
+    {
+        window.reset();
+    }
+
+    QString settings() const { return sandbox.path() + QStringLiteral("/config/Sonvela/"); }
+    QString temp() const { return sandbox.path() + QStringLiteral("/tmp/"); }
+
+    void writeSetting(const char *name, const QByteArray &content)
+    {
+        QFile file(settings() + QLatin1String(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(content);
+    }
+
+    // Creates the window with mirror `firstMirror` first and runs its start-up.
+    void start(int firstMirror = 1)
+    {
+        random.value = firstMirror - 1;
+        TFrm_Sonvela::Platform platform{browsers, dialogs,  shell, nowPlaying, random, nullptr,
+                                        SystemFolders(settings(), temp(), sandbox.path() + QStringLiteral("/home/Sonvela")),
+                                        Deployment::defaults()};
+        window = std::make_unique<TFrm_Sonvela>(platform);
+        window->FormCreate();
+    }
+
+    FakeBrowser &browser(const char *name)
+    {
+        FakeBrowser *b = browsers.byName(QLatin1String(name));
+        EXPECT_NE(b, nullptr) << name;
+        return *b;
+    }
+    QString mirror(int n) const { return QStringLiteral("http://127.0.0.1:%1").arg(18080 + n); }
+    // Mirrors whose dot shows the "on" picture.
+    std::vector<int> litDots() const;
+
+    QTemporaryDir sandbox;
+    FakeBrowserFactory browsers;
+    FakeDialogs dialogs;
+    FakeShell shell;
+    RecordingNowPlaying nowPlaying;
+    FixedRandom random;
+    std::unique_ptr<TFrm_Sonvela> window;
+};

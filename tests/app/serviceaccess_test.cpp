@@ -1,0 +1,172 @@
+#include "mainwindowfixture.h"
+
+#include "service/serviceaccess.h"
+
+#include <QLabel>
+
+namespace {
+
+const QString Failed = QStringLiteral("Impossibile visualizzare la pagina");
+
+// Finishes the access page with `title` on whatever mirror it was sent to.
+void answerAccess(FakeBrowser &principale, const QString &title)
+{
+    principale.finish(title);
+}
+
+TEST_F(MainWindowTest, FailoverSettlesOnTheFirstMirrorThatAnswers)
+{
+    start(1);
+    FakeBrowser &principale = browser("WB_Principale");
+    FakeBrowser &catalogue = browser("WebBrowser3");
+    answerAccess(principale, Failed);
+    answerAccess(principale, Failed);
+    answerAccess(principale, Failed);
+    EXPECT_EQ(window->state().mirrors.index(), 4);
+    EXPECT_TRUE(principale.navigations.last().startsWith(mirror(4)));
+    answerAccess(principale, QStringLiteral("ACCESSOok"));
+    EXPECT_EQ(window->state().mirrors.index(), 4);
+    ASSERT_EQ(catalogue.navigations.size(), 2);
+    EXPECT_TRUE(catalogue.navigations.last().startsWith(mirror(4) + QStringLiteral("/Radio/CaricaDati.asp")));
+    EXPECT_EQ(litDots(), std::vector<int>{4});
+}
+
+TEST_F(MainWindowTest, FailureOnTheSixthMirrorWrapsToTheFirst)
+{
+    start(6);
+    browser("WB_Principale").finish(Failed);
+    EXPECT_EQ(window->state().mirrors.index(), 1);
+    EXPECT_EQ(litDots(), std::vector<int>{1});
+}
+
+TEST_F(MainWindowTest, SuccessOnTheFirstMirrorLeavesTheCatalogueAlone)
+{
+    start(1);
+    browser("WB_Principale").finish(QStringLiteral("accessoOK"));
+    EXPECT_EQ(browser("WebBrowser3").navigations.size(), 1);
+}
+
+TEST_F(MainWindowTest, TitleEqualToTheAddressChangesNothing)
+{
+    start(2);
+    FakeBrowser &principale = browser("WB_Principale");
+    principale.finish(principale.navigations.first().toLower());
+    EXPECT_EQ(window->state().mirrors.index(), 2);
+    EXPECT_EQ(principale.navigations.size(), 1);
+}
+
+TEST_F(MainWindowTest, AccessFailureReloadsPreferencesOnlyWithAUser)
+{
+    writeSetting("UsrSV.txt", "a@b.c\r\npw\r\n42\r\n");
+    start(2);
+    FakeBrowser &preferences = browser("Wb_CaricaPreferenze");
+    ASSERT_EQ(preferences.navigations.size(), 1);
+    browser("WB_Principale").finish(Failed);
+    ASSERT_EQ(preferences.navigations.size(), 2);
+    EXPECT_EQ(preferences.navigations.last(), mirror(3) + QStringLiteral("/radio/Personalizzazioni.asp?IdUtente=42"));
+}
+
+class StripCheck : public MainWindowTest
+{
+protected:
+    void SetUp() override
+    {
+        MainWindowTest::SetUp();
+        start(6);
+    }
+    void stripShows(const QString &location, const QString &title)
+    {
+        FakeBrowser &strip = browser("WebBrowser2");
+        strip.location = location;
+        strip.document = true;
+        strip.setTitle(title);
+    }
+};
+
+TEST_F(StripCheck, SponsorTitleFromAWebAddressChangesNothing)
+{
+    stripShows(mirror(6) + QStringLiteral("/Radio/radio.asp"), QStringLiteral("SPONSOR"));
+    stripShows(mirror(6) + QStringLiteral("/Radio/radio.asp"), QStringLiteral("http://whatever"));
+    EXPECT_EQ(window->state().mirrors.index(), 6);
+    EXPECT_TRUE(browser("WebBrowser2").navigations.isEmpty());
+}
+
+TEST_F(StripCheck, OtherTitleMovesOnAndReloadsTheStrip)
+{
+    stripShows(mirror(6) + QStringLiteral("/Radio/radio.asp"), QStringLiteral("Errore"));
+    EXPECT_EQ(window->state().mirrors.index(), 1);
+    EXPECT_EQ(litDots(), std::vector<int>{1});
+    EXPECT_EQ(browser("WebBrowser2").navigations.last(),
+              mirror(1) + QStringLiteral("/Radio/radio.asp?dettaglio=0&Radio=0"));
+}
+
+TEST_F(StripCheck, LocalFileOrNonWebAddressMovesOn)
+{
+    stripShows(QStringLiteral("file:///tmp/x.html"), QStringLiteral("sponsor"));
+    EXPECT_EQ(window->state().mirrors.index(), 1);
+    stripShows(QStringLiteral("about:neterror"), QStringLiteral("sponsor"));
+    EXPECT_EQ(window->state().mirrors.index(), 2);
+}
+
+class StationFeedback : public MainWindowTest
+{
+protected:
+    void SetUp() override
+    {
+        MainWindowTest::SetUp();
+        start(1);
+        for (int s = 1; s <= 15; ++s)
+            window->state().catalogue.MostClicked[s].Name = QStringLiteral("Station %1").arg(s);
+    }
+    QLabel *loadingLine() const { return window->listeningArea().Lbl_Caricamento; }
+};
+
+TEST_F(StationFeedback, CaricamentoStartsTheRefreshTimerOnlyForTheWholeTitle)
+{
+    FakeBrowser &radio = browser("Wb_Radio");
+    QTimer &timer = window->serviceAccess().aggiornaTimer();
+    radio.setTitle(QStringLiteral("Caricamento in corso"));
+    EXPECT_FALSE(timer.isActive());
+    radio.setTitle(QStringLiteral("CARICAMENTO"));
+    EXPECT_TRUE(timer.isActive());
+    EXPECT_EQ(timer.interval(), 5000);
+    window->serviceAccess().aggiornaTimerTimer();
+    EXPECT_EQ(radio.refreshes, 1);
+    EXPECT_FALSE(timer.isActive());
+    radio.setTitle(QStringLiteral("caricamento"));
+    radio.setTitle(QStringLiteral("RADIO:-Uno"));
+    EXPECT_FALSE(timer.isActive());
+}
+
+TEST_F(StationFeedback, SelfNamingPageSetsNameAndSource)
+{
+    FakeBrowser &radio = browser("Wb_Radio");
+    radio.setTitle(QStringLiteral("radio:-Rock FM"));
+    EXPECT_EQ(window->state().PageStationName, QStringLiteral("Rock FM"));
+    EXPECT_EQ(window->state().StationSource, 18);
+    radio.setTitle(QStringLiteral("RADIO:-"));
+    EXPECT_EQ(window->state().PageStationName, QStringLiteral("Rock FM"));
+}
+
+TEST_F(StationFeedback, FinishedLoadShowsTheListeningHintInTheCurrentLanguage)
+{
+    FakeBrowser &radio = browser("Wb_Radio");
+    window->state().StationSource = 3;
+    Q_EMIT radio.progressChange(10, 100);
+    EXPECT_FALSE(loadingLine()->isHidden());
+    EXPECT_EQ(loadingLine()->text(), QStringLiteral("Caricamento in corso"));
+    radio.finish(QStringLiteral("x"));
+    EXPECT_TRUE(loadingLine()->isHidden());
+    EXPECT_EQ(window->tray().hint(), QStringLiteral("Stai ascoltando: \"Station 3\""));
+    EXPECT_EQ(window->toolTip(), window->tray().hint());
+
+    window->applyLanguage(2);
+    radio.finish(QStringLiteral("x"));
+    EXPECT_EQ(window->tray().hint(), QStringLiteral("You are listening: \"Station 3\""));
+
+    radio.setTitle(QStringLiteral("RADIO:-Named"));
+    radio.finish(QStringLiteral("RADIO:-Named"));
+    EXPECT_TRUE(window->tray().hint().isEmpty());
+}
+
+} // namespace
