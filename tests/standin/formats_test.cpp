@@ -6,6 +6,7 @@
 #include "queryvalues.h"
 #include "recordformat.h"
 #include "requestlog.h"
+#include "seeddata.h"
 #include "sha256.h"
 #include "stationsynth.h"
 
@@ -115,6 +116,22 @@ TEST(PreferencesPage, ValuesFollowTheTitleLineOneByOne)
     EXPECT_EQ(clientRecords(RecordFormat::preferencesPage(values), true),
               (std::vector<std::string>{"NO", "SI", "6", "Jazz Café", "", "Rock & Roll #1", "a+b", "1",
                                         "</body></html>"}));
+}
+
+TEST(SeedOptions, BothSetsHaveTheOptionsFileLayout)
+{
+    for (const auto &lines : {SeedData::demoOptions(), SeedData::defaultOptions()}) {
+        ASSERT_EQ(lines.size(), 53u);
+        for (const std::size_t flag : {0, 1, 19, 20, 21})
+            EXPECT_TRUE(lines[flag] == "SI" || lines[flag] == "NO") << "line " << flag + 1;
+        EXPECT_EQ(lines[52], "1");
+    }
+    // Slot 1 (lines 5-7) and slot 6 (lines 23-25) of the demo user are filled.
+    const auto demo = SeedData::demoOptions();
+    EXPECT_EQ(demo[4], "6");
+    EXPECT_EQ(demo[5], "Jazz Café Milano");
+    EXPECT_EQ(demo[22], "27");
+    EXPECT_EQ(demo[2], "6"); // the start-up station
 }
 
 TEST(PreferencesPage, NoValuesGiveAnEmptyOptionsFile)

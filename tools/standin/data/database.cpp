@@ -161,6 +161,7 @@ void Database::seedIfEmpty()
         addSeedUser(SeedData::demoUserId, SeedData::demoEmail, SeedData::demoPassword);
         addSeedUser(SeedData::secondUserId, SeedData::secondEmail, SeedData::secondPassword);
         insertOptions(SeedData::demoUserId, 1, SeedData::demoOptions());
+        insertOptions(SeedData::secondUserId, 1, SeedData::defaultOptions());
         Statement item(m_db, "INSERT INTO news (category, headline, body) VALUES (?, ?, ?)");
         for (const NewsItem &n : SeedData::news()) {
             item.bind(1, n.category).bind(2, n.headline).bind(3, n.text);

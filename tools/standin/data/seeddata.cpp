@@ -79,6 +79,18 @@ std::vector<std::string> demoOptions()
     return lines;
 }
 
+std::vector<std::string> defaultOptions()
+{
+    std::vector<std::string> lines = {"NO", "NO", "0", ""};
+    for (int n = 0; n < 5; ++n)
+        lines.insert(lines.end(), {"0", "", ""});
+    lines.insert(lines.end(), {"SI", "SI", "NO"});
+    for (int n = 5; n < 15; ++n)
+        lines.insert(lines.end(), {"0", "", ""});
+    lines.push_back("1");
+    return lines;
+}
+
 const char *categoryCaption(int category)
 {
     static constexpr std::array<const char *, 15> captions = {

@@ -26,6 +26,8 @@ const std::vector<Station> &stations();
 // The 53 lines of the demo user's options, in the layout of the client's
 // options file: flags, start-up station, fifteen favourite slots, language.
 std::vector<std::string> demoOptions();
+// The same layout with nothing chosen: no start-up station, no favourites.
+std::vector<std::string> defaultOptions();
 std::vector<NewsItem> news();
 const char *categoryCaption(int category);
 
