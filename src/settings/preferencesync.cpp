@@ -37,7 +37,8 @@ void PreferenceSync::requestPreferences()
 {
     m_latch = false;
     ++m_request;
-    m_preferences.navigate(AccountRequests::preferences(m_host.serverBase(), m_host.userId()));
+    m_requestUserId = m_host.userId();
+    m_preferences.navigate(AccountRequests::preferences(m_host.serverBase(), m_requestUserId));
 }
 
 void PreferenceSync::Wb_CaricaPreferenzeProgressChange(int progress, int progressMax)
@@ -62,7 +63,8 @@ void PreferenceSync::takeCapture(quint64 request, bool saved)
     if (!saved)
         m_dialogs.message(QStringLiteral("SaveAs HTML fail!"));
     try {
-        writeOptions();
+        if (!m_requestUserId.isEmpty())
+            writeOptions();
         m_host.loadOptions();
     } catch (const FileError &error) {
         m_dialogs.error(error.message());

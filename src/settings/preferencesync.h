@@ -20,7 +20,9 @@ public:
     PreferenceSync(
         Browser &preferences, Browser &upload, Dialogs &dialogs, SettingsHost &host, QObject *parent = nullptr);
 
-    // Clears the latch, then loads the user's preference page.
+    // Clears the latch, then loads the user's preference page. The page is
+    // asked for even without a user id, but its answer then holds nobody's
+    // options: the local file is kept and loaded as it is.
     void requestPreferences();
     // A fresh upload from entry 1; it leaves only while a user id is stored.
     void startUpload(const UploadEntries &entries);
@@ -51,4 +53,5 @@ private:
     // Counts preference requests, so that a capture finishing after a newer
     // request was sent does not overwrite the newer answer.
     quint64 m_request = 0;
+    QString m_requestUserId;
 };

@@ -3,10 +3,10 @@
 #include "capturebrowser.h"
 #include "sandbox.h"
 #include "settings/settingshost.h"
-#include "support/fakebrowser.h"
 #include "support/fakedialogs.h"
 
-#include <QTest>
+#include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QUrl>
 #include <QUrlQuery>
 
@@ -48,7 +48,7 @@ protected:
     }
 
     CaptureBrowser preferences;
-    FakeBrowser upload;
+    CaptureBrowser upload;
     FakeDialogs dialogs;
     FakeSettingsHost host;
     PreferenceSync sync { preferences, upload, dialogs, host };
@@ -102,6 +102,28 @@ TEST_F(PreferenceSyncTest, OneAnswerPerRequest)
     preferences.finish("<title>\r\nNO\r\n");
     EXPECT_EQ(host.loads, 2);
     EXPECT_EQ(get(QStringLiteral("OpzSV.txt")), QByteArray("NO\r\n"));
+}
+
+// An account file without an id still asks for the page, but the answer is
+// nobody's options and must not replace the user's own.
+TEST_F(PreferenceSyncTest, AnswerForNoUserKeepsTheLocalOptions)
+{
+    put(QStringLiteral("OpzSV.txt"), "SI\r\nSI\r\n12\r\n");
+    host.id.clear();
+    sync.requestPreferences();
+    EXPECT_TRUE(preferences.navigations.last().endsWith(QStringLiteral("IdUtente=")));
+    preferences.finish("<title>Personalizzazioni</title></head><body></body></html>\r\n");
+    EXPECT_EQ(get(QStringLiteral("OpzSV.txt")), QByteArray("SI\r\nSI\r\n12\r\n"));
+    EXPECT_EQ(host.loads, 1);
+}
+
+TEST_F(PreferenceSyncTest, MissingSettingsFolderIsReported)
+{
+    host.settings = settings + QStringLiteral("gone/");
+    sync.requestPreferences();
+    preferences.finish("<title>\r\nSI\r\n");
+    EXPECT_EQ(dialogs.errors.size(), 1);
+    EXPECT_EQ(host.loads, 0);
 }
 
 TEST_F(PreferenceSyncTest, NoDocumentRewritesNothingAndKeepsTheLatch)
@@ -173,7 +195,7 @@ protected:
         for (int guard = 0; guard < 100 && sync.Timer_SalvaImpostazioni().isActive(); ++guard) {
             sync.Timer_SalvaImpostazioniTimer();
             EXPECT_FALSE(sync.Timer_SalvaImpostazioni().isActive());
-            upload.finish(QString());
+            upload.finish(QByteArray());
         }
         return upload.navigations;
     }
@@ -213,7 +235,7 @@ TEST_F(UploadTest, LoggedOutSavePreparesButSendsNothingEvenAfterALogin)
 
 TEST_F(UploadTest, CompletedPageBeforeAnySaveSendsNothing)
 {
-    upload.finish(QString());
+    upload.finish(QByteArray());
     EXPECT_FALSE(sync.Timer_SalvaImpostazioni().isActive());
     sync.Timer_SalvaImpostazioniTimer();
     EXPECT_TRUE(upload.navigations.isEmpty());
@@ -231,7 +253,7 @@ TEST_F(UploadTest, ANewSaveRestartsWithTheFirstMark)
 {
     sync.startUpload(UploadEntries(53, QString(150, QLatin1Char('n'))));
     sync.Timer_SalvaImpostazioniTimer();
-    upload.finish(QString());
+    upload.finish(QByteArray());
     sync.Timer_SalvaImpostazioniTimer();
     sync.startUpload(UploadEntries(53, QStringLiteral("x")));
     sync.Timer_SalvaImpostazioniTimer();
@@ -243,8 +265,9 @@ TEST_F(UploadTest, ANewSaveRestartsWithTheFirstMark)
 TEST_F(UploadTest, TimerItselfSendsTheNextChunk)
 {
     sync.startUpload(UploadEntries(53, QStringLiteral("x")));
-    for (int i = 0; i < 500 && upload.navigations.isEmpty(); ++i)
-        QTest::qWait(5);
+    const QDeadlineTimer deadline(5000);
+    while (upload.navigations.isEmpty() && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
     EXPECT_EQ(upload.navigations.size(), 1);
 }
 
