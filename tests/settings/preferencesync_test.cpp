@@ -1,8 +1,8 @@
 #include "settings/preferencesync.h"
 
 #include "capturebrowser.h"
+#include "fakesettingshost.h"
 #include "sandbox.h"
-#include "settings/settingshost.h"
 #include "support/fakedialogs.h"
 
 #include <QCoreApplication>
@@ -13,28 +13,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-class FakeSettingsHost final : public SettingsHost
-{
-public:
-    QString base = QStringLiteral("http://127.0.0.1:8080");
-    QString id;
-    QString settings;
-    QString temp;
-    int loads = 0;
-    QByteArray optionsAtLoad;
-
-    QString serverBase() const override { return base; }
-    QString userId() const override { return id; }
-    QString settingsFolder() const override { return settings; }
-    QString tempFolder() const override { return temp; }
-    void loadOptions() override
-    {
-        ++loads;
-        QFile file(settings + QStringLiteral("OpzSV.txt"));
-        optionsAtLoad = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-    }
-};
 
 class PreferenceSyncTest : public SettingsSandbox
 {
