@@ -55,6 +55,7 @@ TFrm_GestioneUtente::TFrm_GestioneUtente(
     m_password = new QLineEdit(loginPage);
     m_password->setObjectName(QStringLiteral("Edt_Psw"));
     m_password->setEchoMode(QLineEdit::Password);
+    m_password->setStyleSheet(QStringLiteral("lineedit-password-character: 42")); // "*"
     QPushButton *clear = makeButton(loginPage, QStringLiteral("SpeedButton1"), QStringLiteral("Cancella"));
     QPushButton *check = makeButton(loginPage, QStringLiteral("SpeedButton2"), QStringLiteral("Verifica"));
     m_login = adopt(createBrowser(loginPage), this, QStringLiteral("WB_LogIn"));
