@@ -60,6 +60,7 @@ int main(int argc, char **argv)
     QObject::connect(Frm_Sonvela.menu().About2, &QAction::triggered, &Frm_About, &QDialog::exec);
     Frm_Sonvela.menu().About2->setEnabled(true);
 
+    Frm_Sonvela.centreOnScreen();
     Frm_Sonvela.show();
     return QApplication::exec();
 }

@@ -29,6 +29,7 @@
 #include "stations/stationnames.h"
 #include "stations/stationpanels.h"
 #include "stations/stationplayer.h"
+#include "sudoku/sudokuboard.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -103,8 +104,10 @@ void TFrm_Sonvela::buildWindow()
     m_description->setGeometry(0, 0, 561, 14);
     m_description->setAlignment(Qt::AlignCenter);
     m_description->setStyleSheet(
-        QStringLiteral("color: white; background: black; font-family: 'Times New Roman', 'DejaVu Serif';"
-                       " font-size: 11px;"));
+        QStringLiteral("color: white; font-family: 'Times New Roman', 'DejaVu Serif'; font-size: 11px;"));
+    QPalette descriptionPalette = m_description->palette();
+    descriptionPalette.setColor(QPalette::Window, Qt::black);
+    m_description->setPalette(descriptionPalette);
     buildPlayerArea(tv);
     buildRightColumn(tv);
     m_description->raise();
@@ -244,9 +247,11 @@ void TFrm_Sonvela::buildPlayerArea(QWidget *parent)
     tabs->setTabVisible(2, false);
     tabs->setTabVisible(3, false);
 
-    m_sudokuPage = new QWidget;
-    m_sudokuPage->setObjectName(QStringLiteral("TabSudoku"));
-    tabs->addTab(m_sudokuPage, QStringLiteral("Sudoku"));
+    auto *sudokuPage = new QWidget;
+    sudokuPage->setObjectName(QStringLiteral("TabSudoku"));
+    m_sudoku = new SudokuBoard(m_platform.dialogs, m_platform.random, sudokuPage);
+    m_sudoku->move(2, 4);
+    tabs->addTab(sudokuPage, QStringLiteral("Sudoku"));
 
     auto *strip = panel(parent, "Panel1", QRect(0, 407, 559, 70));
     m_area.Panel1 = strip;
@@ -359,6 +364,14 @@ void TFrm_Sonvela::connectMenus()
         later->setEnabled(false);
 }
 
+void TFrm_Sonvela::centreOnScreen()
+{
+    if (const QScreen *screen = this->screen()) {
+        const QRect area = screen->availableGeometry();
+        move(area.center() - QPoint(width() / 2, height() / 2));
+    }
+}
+
 void TFrm_Sonvela::FormCreate()
 {
     try {
@@ -380,6 +393,7 @@ void TFrm_Sonvela::runStartUp()
     m_panels->Lbl_SostieniSonvela->setToolTip(QStringLiteral("HOT video"));
     m_panels->Lbl_SostieniSonvela->setStyleSheet(m_panels->Lbl_SostieniSonvela->styleSheet()
                                                  + QStringLiteral(" color: #ff0000;"));
+    m_sudoku->setBusy(true);
     m_state.StationStarted = false;
     m_area.Pnl_Ascolta->setCurrentIndex(0);
     m_area.Pnl_Ascolta->setTabVisible(m_area.Tb_Catalogo, false);
@@ -448,6 +462,7 @@ void TFrm_Sonvela::applyLanguage(int language)
             LanguageApplier::apply({window}, LanguageApplier::optionsWindowEntries(), text);
     }
     LanguageApplier::apply(main, LanguageApplier::mainWindowLateEntries(), text);
+    m_sudoku->applyTexts(text);
     LanguageApplier::apply(main, LanguageApplier::coverEntries(), text);
 }
 

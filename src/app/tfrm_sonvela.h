@@ -34,6 +34,7 @@ class Shell;
 class SponsorLinks;
 class StationPanels;
 class StationPlayer;
+class SudokuBoard;
 class TrayIcon;
 class WindowModes;
 
@@ -73,6 +74,7 @@ public:
     SponsorLinks &sponsorLinks() { return *m_sponsor; }
     ServiceAccess &serviceAccess() { return *m_access; }
     WindowModes &windowModes() { return *m_modes; }
+    SudokuBoard &sudokuBoard() { return *m_sudoku; }
     PreferenceSync &preferenceSync() { return *m_preferences; }
     Browser &WB_Principale() { return *m_area.WB_Principale; }
     Browser &Wb_CaricaPreferenze() { return *m_preferencesBrowser; }
@@ -87,6 +89,8 @@ public:
     // The now-playing notice for the current StationSource.
     void sendNowPlaying(bool playing, bool force) override;
     void setWindowCaption(const QString &caption);
+    // Every start shows the window centred on the screen.
+    void centreOnScreen();
 
     // Other windows the language switch reaches once they exist.
     void addLanguageWindow(QWidget *window) { m_languageWindows.push_back(window); }
@@ -141,7 +145,7 @@ private:
     Browser *m_preferencesBrowser = nullptr;
     Browser *m_uploadBrowser = nullptr;
     std::array<Browser *, 8> m_sectionBrowsers{}; // pages 2..7
-    QWidget *m_sudokuPage = nullptr;
+    SudokuBoard *m_sudoku = nullptr;
     QString m_windowHint;
     bool m_recorderFirstVisit = false;
     std::vector<QWidget *> m_languageWindows;

@@ -16,6 +16,8 @@ WebEngineBrowser::WebEngineBrowser(WebEngineSession &session, QWidget *parentWid
     m_view->setPage(new QWebEnginePage(session.profile(), m_view));
     m_view->setContextMenuPolicy(Qt::NoContextMenu);
     QWebEnginePage *page = m_view->page();
+    // A dark window: no white flash before a page paints.
+    page->setBackgroundColor(Qt::black);
     connect(page, &QWebEnginePage::loadingChanged, this, &WebEngineBrowser::onLoadingChanged);
     connect(page, &QWebEnginePage::titleChanged, this, &WebEngineBrowser::onTitleChanged);
     connect(page, &QWebEnginePage::loadProgress, this, [this](int percent) {
@@ -132,6 +134,11 @@ void WebEngineBrowser::onLoadingChanged(const QWebEngineLoadingInfo &info)
 void WebEngineBrowser::onTitleChanged(const QString &title)
 {
     // The engine's own error page has its own title; ours stands.
-    if (!m_failed)
-        Q_EMIT titleChange(title);
+    if (m_failed)
+        return;
+    // Until a page names itself the engine shows its address without the
+    // scheme; the service's title checks expect the whole address then.
+    const QString address = m_view->url().toString();
+    const QString withoutScheme = address.section(QStringLiteral("://"), 1);
+    Q_EMIT titleChange(!withoutScheme.isEmpty() && title == withoutScheme ? address : title);
 }

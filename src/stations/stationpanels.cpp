@@ -59,8 +59,8 @@ StationPanels::StationPanels(QWidget *mainPanel, QLabel *description, TextFor te
     PageControl1->addTab(three, QStringLiteral("New"));
     connect(PageControl1, &QTabWidget::currentChanged, this, &StationPanels::onPageChanged);
 
-    Label2 = buildSideLabel(mainPanel, "Label2", QStringLiteral("Ricerca Radio"), QRect(563, 18, 75, 14), 2);
-    Label3 = buildSideLabel(mainPanel, "Label3", QStringLiteral("Visualizza tutte"), QRect(640, 18, 75, 14), 3);
+    Label2 = buildSideLabel(mainPanel, "Label2", QStringLiteral("Ricerca Radio"), QRect(562, 17, 72, 14), 2);
+    Label3 = buildSideLabel(mainPanel, "Label3", QStringLiteral("Visualizza tutte"), QRect(636, 17, 80, 14), 3);
     Lbl_SostieniSonvela = buildSideLabel(mainPanel, "Lbl_SostieniSonvela", QStringLiteral("HOT video"),
                                          QRect(563, 34, 90, 14), 12);
     ImgIndietro = buildSideLabel(mainPanel, "ImgIndietro", QString(), QRect(668, 34, 16, 14), 8);
@@ -140,7 +140,7 @@ ClickableLabel *StationPanels::buildSideLabel(QWidget *parent, const char *name,
     label->setText(caption);
     label->setAlignment(Qt::AlignCenter);
     label->setGeometry(rect);
-    label->setStyleSheet(QStringLiteral("color: white; background: transparent; font-size: 10px; font-weight: bold;"));
+    label->setStyleSheet(QStringLiteral("color: white; background: transparent; font-size: 9px; font-weight: bold;"));
     connect(label, &ClickableLabel::clicked, this, [this, tag] { Q_EMIT sideClicked(tag); });
     connect(label, &ClickableLabel::hovered, this, [this, tag] { onSideHovered(tag); });
     return label;
@@ -261,6 +261,7 @@ bool StationPanels::eventFilter(QObject *watched, QEvent *event)
     // Moving over the background clears the description; the bars stay lit.
     if (event->type() == QEvent::MouseMove && watched->isWidgetType()) {
         m_description->setText(QStringLiteral(" "));
+        m_description->setAutoFillBackground(false);
         m_description->hide();
     }
     return QObject::eventFilter(watched, event);
@@ -271,8 +272,7 @@ void StationPanels::onEntryHovered(int panel, int slot)
     hideAllBars();
     if (QLabel *b = bar(panel, barNumberFor(panel, slot)))
         b->show();
-    m_description->setText(m_text(49) + QLatin1Char(' ') + m_name(panel, slot));
-    m_description->show();
+    describe(m_text(49) + QLatin1Char(' ') + m_name(panel, slot));
 }
 
 void StationPanels::onSideHovered(int tag)
@@ -282,19 +282,27 @@ void StationPanels::onSideHovered(int tag)
     case 3:
     case 12:
         hideAllBars();
-        m_description->setText(tag == 2 ? m_text(87) : tag == 3 ? m_text(88) : m_text(13));
+        describe(tag == 2 ? m_text(87) : tag == 3 ? m_text(88) : m_text(13));
         m_sideBars[static_cast<std::size_t>(tag)]->show();
         break;
     case 9:
-        m_description->setText(m_text(46));
+        describe(m_text(46));
         break;
     case 8:
-        m_description->setText(m_text(45));
+        describe(m_text(45));
         break;
     default:
         break;
     }
+}
+
+void StationPanels::describe(const QString &text)
+{
+    // The line lies over the listening area's tabs: opaque only while it speaks.
+    m_description->setText(text);
+    m_description->setAutoFillBackground(true);
     m_description->show();
+    m_description->raise();
 }
 
 void StationPanels::onPageChanged(int index)

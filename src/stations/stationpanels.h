@@ -72,6 +72,7 @@ private:
     ClickableLabel *buildSideLabel(QWidget *parent, const char *name, const QString &caption, QRect rect, int tag);
     void moveToTop(Panel &panel, QWidget *item);
     void layout(Panel &panel);
+    void describe(const QString &text);
     void onEntryHovered(int panel, int slot);
     void onSideHovered(int tag);
     void onPageChanged(int index);

@@ -65,7 +65,7 @@ SudokuBoard::SudokuBoard(Dialogs &dialogs, RandomSource &random, QWidget *parent
     buildControls();
     buildKeypad();
     buildLevels();
-    setMinimumSize(706, 346);
+    setMinimumSize(548, 346);
 }
 
 void SudokuBoard::buildControls()
@@ -97,12 +97,12 @@ void SudokuBoard::buildControls()
 
     m_newGame = new QPushButton(QStringLiteral("Nuova partita"), this);
     m_newGame->setObjectName(QStringLiteral("Btn_NewGame"));
-    m_newGame->setGeometry(348, 196, 196, 30);
+    m_newGame->setGeometry(348, 158, 196, 28);
     connect(m_newGame, &QPushButton::clicked, this, &SudokuBoard::Btn_NewGameClick);
 
     m_complete = new QPushButton(QStringLiteral("Completa per me!!"), this);
     m_complete->setObjectName(QStringLiteral("Btn_Complete4Me"));
-    m_complete->setGeometry(348, 232, 196, 30);
+    m_complete->setGeometry(348, 190, 196, 28);
     m_complete->hide();
     connect(m_complete, &QPushButton::clicked, this, &SudokuBoard::Btn_Complete4MeClick);
 }
@@ -111,18 +111,18 @@ void SudokuBoard::buildKeypad()
 {
     m_keypad = new QFrame(this);
     m_keypad->setObjectName(QStringLiteral("Pnl_TastiSudoku"));
-    m_keypad->setGeometry(348, GridTop, 196, 180);
+    m_keypad->setGeometry(348, GridTop, 196, 150);
     paintBackground(m_keypad, BarColour);
     for (int digit = 1; digit <= 9; ++digit) {
         auto *button = new QPushButton(QString::number(digit), m_keypad);
         button->setObjectName(QStringLiteral("Button%1").arg(digit));
-        button->setGeometry(10 + (digit - 1) % 3 * 60, 8 + (digit - 1) / 3 * 44, 56, 40);
+        button->setGeometry(10 + (digit - 1) % 3 * 60, 6 + (digit - 1) / 3 * 38, 56, 34);
         button->setFocusPolicy(Qt::NoFocus);
         connect(button, &QPushButton::clicked, this, [this, digit] { keypadClick(digit); });
     }
     m_errorCheck = new QCheckBox(QStringLiteral("Controllo dinamico errori"), m_keypad);
     m_errorCheck->setObjectName(QStringLiteral("Chk_ControlloErrori"));
-    m_errorCheck->setGeometry(8, 146, 184, 26);
+    m_errorCheck->setGeometry(8, 120, 184, 26);
     QPalette palette = m_errorCheck->palette();
     palette.setColor(QPalette::WindowText, Qt::white);
     m_errorCheck->setPalette(palette);
@@ -133,9 +133,11 @@ void SudokuBoard::buildLevels()
 {
     m_levelBox = new QGroupBox(QStringLiteral("Level"), this);
     m_levelBox->setObjectName(QStringLiteral("Rg_SudokuLevel"));
-    m_levelBox->setGeometry(552, GridTop, 150, 180);
+    m_levelBox->setGeometry(348, 222, 196, 124);
     m_levels = new QButtonGroup(m_levelBox);
     auto *layout = new QVBoxLayout(m_levelBox);
+    layout->setSpacing(0);
+    layout->setContentsMargins(8, 2, 8, 2);
     for (int i = 0; i < PuzzleGenerator::LevelCount; ++i) {
         auto *button = new QRadioButton(QString::fromLatin1(DesignLevelNames[i]), m_levelBox);
         m_levels->addButton(button, i);

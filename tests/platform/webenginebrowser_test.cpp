@@ -65,6 +65,21 @@ TEST_F(WebEngineBrowserTest, LoadsTitleAndSavesTheServedSourceExactly)
     EXPECT_EQ(file.readAll(), source);
 }
 
+TEST_F(WebEngineBrowserTest, PageWithoutTitleReportsItsWholeAddress)
+{
+    // The strip and access checks take a title beginning with "http:" as
+    // "still loading"; the engine's own placeholder title lacks the scheme.
+    server.serve("/untitled", "<html><body>no title</body></html>");
+    std::unique_ptr<Browser> browser(factory->createVisibleBrowser(window));
+    BrowserEvents events(*browser);
+    const QString address = server.url("/untitled?dettaglio=0&Radio=0");
+    browser->navigate(address);
+    ASSERT_TRUE(events.waitForLoads(1, 60000));
+    ASSERT_FALSE(events.titles.isEmpty());
+    for (const QString &title : events.titles)
+        EXPECT_TRUE(title.startsWith(QStringLiteral("http://"))) << title.toStdString();
+}
+
 TEST_F(WebEngineBrowserTest, UnreachablePageFinishesWithANonWebAddress)
 {
     std::unique_ptr<Browser> browser(factory->createVisibleBrowser(window));
