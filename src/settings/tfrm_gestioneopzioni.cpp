@@ -276,6 +276,26 @@ bool TFrm_GestioneOpzioni::runModal(int page)
     return exec() == QDialog::Accepted;
 }
 
+bool TFrm_GestioneOpzioni::autorunChecked() const
+{
+    return m_autorun->isChecked();
+}
+
+bool TFrm_GestioneOpzioni::searchAtStartChecked() const
+{
+    return m_search->isChecked();
+}
+
+bool TFrm_GestioneOpzioni::messengerChecked() const
+{
+    return m_messenger->isChecked();
+}
+
+bool TFrm_GestioneOpzioni::playlistChecked() const
+{
+    return m_playlist->isChecked();
+}
+
 std::vector<PlaylistRow> TFrm_GestioneOpzioni::playlistRows() const
 {
     std::vector<PlaylistRow> rows;

@@ -57,6 +57,12 @@ public:
     int pendingStartupPick() const { return m_pendingStartupPick; }
     void setPendingStartupPick(int id) { m_pendingStartupPick = id; }
 
+    // The boxes whose effects the save has the main window apply.
+    bool autorunChecked() const;
+    bool searchAtStartChecked() const;
+    bool messengerChecked() const;
+    bool playlistChecked() const;
+
     std::vector<PlaylistRow> playlistRows() const;
     void setPlaylistRows(const std::vector<PlaylistRow> &rows);
 
