@@ -11,6 +11,9 @@
 #include "platform/proxyrelay.h"
 #include "platform/qtproxysession.h"
 #include "platform/randomsource.h"
+#include "service/linerecords.h"
+#include "settings/tfrm_gestioneopzioni.h"
+#include "settings/tfrm_gestioneutente.h"
 #include "web/tfrm_about.h"
 #include "web/tfrm_gestionenews.h"
 #include "web/tfrm_googlefinder.h"
@@ -52,10 +55,19 @@ int main(int argc, char **argv)
 
     TFrm_News Frm_News;
     TFrm_GestioneNews Frm_GestioneNews(&Frm_Sonvela);
+    TFrm_GestioneOpzioni Frm_GestioneOpzioni(Frm_Sonvela.state().options, folders.settingsFolder(), &Frm_Sonvela);
+    try {
+        Frm_GestioneOpzioni.loadPlaylist();
+    } catch (const FileError &error) {
+        dialogs.error(error.message());
+    }
     TFrm_RadioProgrammata Frm_RadioProgrammata(&Frm_Sonvela);
     TFrm_About Frm_About(deployment.deployment, &Frm_Sonvela);
     TFrm_GoogleFinder Frm_GoogleFinder;
     TFrm_RadioPersonale Frm_RadioPersonale(&Frm_Sonvela);
+    TFrm_GestioneUtente Frm_GestioneUtente([&browsers](QWidget *parent) { return browsers.createVisibleBrowser(parent); },
+                                           dialogs, Frm_Sonvela.accountHost(), &Frm_Sonvela);
+    Frm_Sonvela.setSettingsWindows(&Frm_GestioneOpzioni, &Frm_GestioneUtente);
     Frm_Sonvela.addLanguageWindow(&Frm_RadioProgrammata);
     QObject::connect(Frm_Sonvela.menu().About2, &QAction::triggered, &Frm_About, &QDialog::exec);
     Frm_Sonvela.menu().About2->setEnabled(true);

@@ -20,6 +20,8 @@
 #include "service/serviceaccess.h"
 #include "service/servicerequests.h"
 #include "settings/accountfile.h"
+#include "settings/tfrm_gestioneopzioni.h"
+#include "settings/tfrm_gestioneutente.h"
 #include "settings/optionsloader.h"
 #include "settings/preferencesync.h"
 #include "settings/proxyfile.h"
@@ -474,7 +476,48 @@ void TFrm_Sonvela::Italiano1Click(int language)
 
 void TFrm_Sonvela::saveOptionsNow()
 {
-    // Filled in when the options window lands: edit options with page -1.
+    editOptions(-1);
+}
+
+void TFrm_Sonvela::setSettingsWindows(TFrm_GestioneOpzioni *options, TFrm_GestioneUtente *account)
+{
+    m_optionsWindow = options;
+    m_accountWindow = account;
+    addLanguageWindow(options);
+    MainMenu &m = *m_menu;
+    const std::pair<QAction *, int> pages[] = {{m.Opzionidiavvio1, 0}, {m.Radiopersonali1, 1}, {m.Radioinplaylist1, 2}};
+    for (const auto &[item, page] : pages) {
+        item->setEnabled(true);
+        connect(item, &QAction::triggered, this, [this, page = page] { editOptions(page); });
+    }
+    m.User1->setEnabled(true);
+    m.GestionePrivacy1->setEnabled(true);
+    connect(m.User1, &QAction::triggered, this, [this] { m_accountWindow->openModal(TFrm_GestioneUtente::LogInPage); });
+    connect(m.GestionePrivacy1, &QAction::triggered, this,
+            [this] { m_accountWindow->openModal(TFrm_GestioneUtente::PrivacyPage); });
+}
+
+void TFrm_Sonvela::editOptions(int page)
+{
+    if (!m_optionsWindow)
+        return;
+    try {
+        applyLanguage(m_state.languageIndex());
+        m_optionsWindow->readOptions();
+        if (page != -1 && !m_optionsWindow->runModal(page))
+            return;
+        const UploadEntries entries = m_optionsWindow->saveOptions();
+        m_state.UploadCount = 53;
+        m_preferences->startUpload(entries);
+        m_state.options.searchAtStart = m_optionsWindow->searchAtStartChecked();
+        m_state.options.messenger = m_optionsWindow->messengerChecked();
+        m_state.options.playlist = m_optionsWindow->playlistChecked();
+        sendNowPlaying(m_state.options.messenger, false);
+        m_state.options.personalStations = compacted(m_state.options.personalStations);
+        refreshFavourites();
+    } catch (const FileError &error) {
+        m_platform.dialogs.error(error.message());
+    }
 }
 
 void TFrm_Sonvela::setWindowCaption(const QString &caption)
@@ -482,7 +525,7 @@ void TFrm_Sonvela::setWindowCaption(const QString &caption)
     setWindowTitle(caption);
 }
 
-void TFrm_Sonvela::sendNowPlaying(bool playing, bool force)
+StationNameSources TFrm_Sonvela::stationNameSources() const
 {
     StationNameSources sources;
     sources.catalogue = &m_state.catalogue;
@@ -490,12 +533,21 @@ void TFrm_Sonvela::sendNowPlaying(bool playing, bool force)
         sources.personalNames[static_cast<std::size_t>(n)] =
             m_state.options.personalStations[static_cast<std::size_t>(n - 1)].name;
     sources.startupStationId = m_state.options.startupStation.id;
-    sources.startupStationCaption = m_state.options.startupStation.name;
+    // The start-up station is named as the options window shows it.
+    sources.startupStationCaption =
+        m_optionsWindow ? m_optionsWindow->startupStationCaption() : m_state.options.startupStation.name;
+    sources.startupAutoPlayTicked = m_optionsWindow && m_optionsWindow->autoPlayChecked();
     sources.pageStationName = m_state.PageStationName;
     sources.playlistStationName = m_state.PlaylistStationName;
     sources.otherRadiosText = m_state.text(61);
     sources.personalRadioText = m_state.text(62);
-    const QString name = playing ? stationNameFor(m_state.StationSource, sources, StationNameReader::Notice) : QString();
+    return sources;
+}
+
+void TFrm_Sonvela::sendNowPlaying(bool playing, bool force)
+{
+    const QString name =
+        playing ? stationNameFor(m_state.StationSource, stationNameSources(), StationNameReader::Notice) : QString();
     const QString credit = NowPlayingNotice::credit(m_platform.deployment.makerDomain);
     if (const std::optional<QByteArray> notice = NowPlayingNotice::notice(playing, force, name, credit))
         m_platform.nowPlaying.deliver(*notice);
@@ -503,17 +555,7 @@ void TFrm_Sonvela::sendNowPlaying(bool playing, bool force)
 
 QString TFrm_Sonvela::hintStationName() const
 {
-    StationNameSources sources;
-    sources.catalogue = &m_state.catalogue;
-    for (int n = 1; n <= 15; ++n)
-        sources.personalNames[static_cast<std::size_t>(n)] =
-            m_state.options.personalStations[static_cast<std::size_t>(n - 1)].name;
-    sources.startupStationId = m_state.options.startupStation.id;
-    sources.startupStationCaption = m_state.options.startupStation.name;
-    sources.playlistStationName = m_state.PlaylistStationName;
-    sources.otherRadiosText = m_state.text(61);
-    sources.personalRadioText = m_state.text(62);
-    return stationNameFor(m_state.StationSource, sources, StationNameReader::Hints);
+    return stationNameFor(m_state.StationSource, stationNameSources(), StationNameReader::Hints);
 }
 
 void TFrm_Sonvela::setNowPlayingHint(const QString &hint)
@@ -586,7 +628,21 @@ QString TFrm_Sonvela::tempFolder() const
 
 void TFrm_Sonvela::loadOptions()
 {
-    m_optionsLoader->loadOptions();
+    try {
+        m_optionsLoader->loadOptions();
+    } catch (const FileError &error) {
+        m_platform.dialogs.error(error.message());
+    }
+}
+
+UserAccount TFrm_Sonvela::account() const
+{
+    return m_state.account;
+}
+
+void TFrm_Sonvela::setAccount(const UserAccount &account)
+{
+    m_state.account = account;
 }
 
 void TFrm_Sonvela::setStationSource(int source)

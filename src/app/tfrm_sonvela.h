@@ -5,9 +5,11 @@
 #include "platform/deployment.h"
 #include "platform/systemfolders.h"
 #include "service/serviceaccesshost.h"
+#include "settings/accounthost.h"
 #include "settings/optionshost.h"
 #include "settings/settingshost.h"
 #include "stations/listeningarea.h"
+#include "stations/stationnames.h"
 
 #include <QMainWindow>
 
@@ -35,6 +37,8 @@ class SponsorLinks;
 class StationPanels;
 class StationPlayer;
 class SudokuBoard;
+class TFrm_GestioneOpzioni;
+class TFrm_GestioneUtente;
 class TrayIcon;
 class WindowModes;
 
@@ -43,7 +47,8 @@ class WindowModes;
 class TFrm_Sonvela final : public QMainWindow,
                            private ServiceAccessHost,
                            private SettingsHost,
-                           private OptionsHost
+                           private OptionsHost,
+                           private AccountHost
 {
     Q_OBJECT
 public:
@@ -94,6 +99,12 @@ public:
 
     // Other windows the language switch reaches once they exist.
     void addLanguageWindow(QWidget *window) { m_languageWindows.push_back(window); }
+    // The options and account windows, created after the main window.
+    void setSettingsWindows(TFrm_GestioneOpzioni *options, TFrm_GestioneUtente *account);
+    AccountHost &accountHost() { return *this; }
+    // Reads the options into the options window, shows it on `page` and saves
+    // when the user confirms; page -1 saves at once without showing it.
+    void editOptions(int page);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -115,11 +126,15 @@ private:
     QString settingsFolder() const override;
     QString tempFolder() const override;
     void loadOptions() override;
+    // AccountHost
+    UserAccount account() const override;
+    void setAccount(const UserAccount &account) override;
     // OptionsHost
     void setStationSource(int source) override;
     void playStationById(int id, int source) override;
     void refreshFavourites() override;
 
+    StationNameSources stationNameSources() const;
     void buildWindow();
     void buildPlayerArea(QWidget *parent);
     void buildRightColumn(QWidget *parent);
@@ -149,6 +164,8 @@ private:
     QString m_windowHint;
     bool m_recorderFirstVisit = false;
     std::vector<QWidget *> m_languageWindows;
+    TFrm_GestioneOpzioni *m_optionsWindow = nullptr;
+    TFrm_GestioneUtente *m_accountWindow = nullptr;
 
     MainMenu *m_menu = nullptr;
     TrayIcon *m_tray = nullptr;

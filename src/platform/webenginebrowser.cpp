@@ -104,6 +104,11 @@ QWidget *WebEngineBrowser::widget()
     return m_view;
 }
 
+void WebEngineBrowser::runJavaScript(const QString &script, std::function<void(const QVariant &)> done)
+{
+    m_view->page()->runJavaScript(script, [done = std::move(done)](const QVariant &result) { done(result); });
+}
+
 void WebEngineBrowser::onLoadingChanged(const QWebEngineLoadingInfo &info)
 {
     switch (info.status()) {

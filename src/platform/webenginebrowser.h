@@ -3,6 +3,9 @@
 #include "browser.h"
 
 #include <QUrl>
+#include <QVariant>
+
+#include <functional>
 
 class QWebEngineLoadingInfo;
 class QWebEngineView;
@@ -34,6 +37,10 @@ public:
     QString documentProtocol() const override;
     void saveDocument(const QString &path, SaveDone done) override;
     QWidget *widget() override;
+
+    // Runs a script in the page; `done` gets its result. For checks of what
+    // the page does (is its audio playing?), not for the service protocol.
+    void runJavaScript(const QString &script, std::function<void(const QVariant &)> done);
 
 private:
     void onLoadingChanged(const QWebEngineLoadingInfo &info);

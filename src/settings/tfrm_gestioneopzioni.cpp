@@ -276,6 +276,16 @@ bool TFrm_GestioneOpzioni::runModal(int page)
     return exec() == QDialog::Accepted;
 }
 
+bool TFrm_GestioneOpzioni::autoPlayChecked() const
+{
+    return m_autoPlay->isChecked();
+}
+
+QString TFrm_GestioneOpzioni::startupStationCaption() const
+{
+    return m_startupName->text();
+}
+
 bool TFrm_GestioneOpzioni::autorunChecked() const
 {
     return m_autorun->isChecked();

@@ -59,6 +59,9 @@ public:
 
     // The boxes whose effects the save has the main window apply.
     bool autorunChecked() const;
+    bool autoPlayChecked() const;
+    // Lbl_NomeRadio: the start-up station's name as the window shows it.
+    QString startupStationCaption() const;
     bool searchAtStartChecked() const;
     bool messengerChecked() const;
     bool playlistChecked() const;

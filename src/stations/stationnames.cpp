@@ -14,7 +14,7 @@ QString stationNameFor(int source, const StationNameSources &s, StationNameReade
     if (source == 16 || source == 17)
         return s.otherRadiosText;
     if (source == 18)
-        return reader == StationNameReader::Notice ? s.pageStationName : QString();
+        return s.pageStationName;
     if (source == 19)
         return s.personalRadioText;
     if (source == 20)

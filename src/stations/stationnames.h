@@ -7,9 +7,9 @@
 struct Catalogue;
 
 // What the player shows, as the hints and the now-playing notice name it.
-// The two readers differ in two codes: a station page that named itself (18)
-// is named only in the notice, and the start-up station (0) is named in the
-// hints only while its auto-play box is ticked.
+// The two readers differ in one code: the start-up station (0) is named in
+// the hints only while its auto-play box is ticked. A station page that named
+// itself (18) is named in both, so the tray never goes blank while it plays.
 struct StationNameSources
 {
     const Catalogue *catalogue = nullptr;

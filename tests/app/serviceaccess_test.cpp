@@ -166,6 +166,10 @@ TEST_F(StationFeedback, FinishedLoadShowsTheListeningHintInTheCurrentLanguage)
 
     radio.setTitle(QStringLiteral("RADIO:-Named"));
     radio.finish(QStringLiteral("RADIO:-Named"));
+    EXPECT_EQ(window->tray().hint(), QStringLiteral("You are listening: \"Named\""));
+
+    window->state().StationSource = 40;
+    radio.finish(QStringLiteral("x"));
     EXPECT_TRUE(window->tray().hint().isEmpty());
 }
 

@@ -53,9 +53,9 @@ TEST_F(StationNamesTest, CodesBetweenTheRangesNameNothing)
         EXPECT_TRUE(notice(code).isEmpty()) << code;
 }
 
-TEST_F(StationNamesTest, SelfNamedPageIsNamedOnlyInTheNotice)
+TEST_F(StationNamesTest, SelfNamedPageIsNamedInHintsAndNotice)
 {
-    EXPECT_TRUE(hints(18).isEmpty());
+    EXPECT_EQ(hints(18), QStringLiteral("Page FM"));
     EXPECT_EQ(notice(18), QStringLiteral("Page FM"));
 }
 

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "app/tfrm_sonvela.h"
+
+#include "platform/nowplaying.h"
+#include "platform/platformfactory.h"
+#include "platform/randomsource.h"
+#include "standinserver.h"
+#include "support/fakedialogs.h"
+
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+class WebEngineBrowser;
+
+class FirstMirrorRandom final : public RandomSource
+{
+public:
+    int value = 0;
+    int below(int) override { return value; }
+};
+
+class NoticeLog final : public NowPlaying
+{
+public:
+    std::vector<QByteArray> notices;
+    void deliver(const QByteArray &notice) override { notices.push_back(notice); }
+};
+
+// One real web engine and one stand-in for the whole program: both are slow
+// to start. Each test makes its own main window.
+class ClientTest : public ::testing::Test
+{
+public:
+    static void SetUpTestSuite();
+    static void TearDownTestSuite();
+
+protected:
+    void TearDown() override;
+
+    // Starts a main window whose first mirror is `firstMirror`.
+    void startClient(int firstMirror);
+    void setFault(int mirror, FaultMode mode);
+    Deployment deployment() const;
+    // Evaluates a script in the station page and waits for its answer.
+    QVariant evaluateInRadio(const QString &script);
+    WebEngineBrowser &radio();
+
+    static std::unique_ptr<StandinServer> s_server;
+    static std::unique_ptr<PlatformFactory> s_browsers;
+    QTemporaryDir sandbox;
+    FakeDialogs dialogs;
+    FakeShell shell;
+    NoticeLog notices;
+    FirstMirrorRandom random;
+    std::unique_ptr<TFrm_Sonvela> window;
+};
