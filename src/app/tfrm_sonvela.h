@@ -87,6 +87,9 @@ public:
     QLabel *Lbl_DescrizioneTasto() const { return m_description; }
 
     void applyLanguage(int language) override;
+    void playStationById(int id, int source) override;
+    // The favourites panel and its tray submenu from the personal stations.
+    void refreshFavourites() override;
     // The language menu's handler: apply, then save the options at once.
     void Italiano1Click(int language);
     // Shown when a page of Pnl_Ascolta is shown: its browser, or null.
@@ -131,8 +134,6 @@ private:
     void setAccount(const UserAccount &account) override;
     // OptionsHost
     void setStationSource(int source) override;
-    void playStationById(int id, int source) override;
-    void refreshFavourites() override;
 
     StationNameSources stationNameSources() const;
     void buildWindow();

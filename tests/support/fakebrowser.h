@@ -51,6 +51,7 @@ public:
     {
         QFile file(path);
         const bool ok = file.open(QIODevice::WriteOnly) && file.write(source) == source.size() && saveSucceeds;
+        file.close();
         done(ok);
     }
     QWidget *widget() override { return nullptr; }

@@ -1,0 +1,217 @@
+#include "mainwindowfixture.h"
+
+#include "stations/clickablelabel.h"
+#include "stations/sponsorlinks.h"
+#include "stations/stationpanels.h"
+#include "stations/stationplayer.h"
+
+#include <QMenu>
+#include <QTabWidget>
+#include <QTest>
+
+namespace {
+
+// A catalogue answer with every slot filled: "m<slot>" and "n<slot>".
+QByteArray cataloguePage()
+{
+    QByteArray page;
+    for (int r = 1; r <= 60; ++r) {
+        const int slot = 15 - (r - 1) / 4;
+        const QByteArray values[] = {"http://radio.test/m" + QByteArray::number(slot), "m" + QByteArray::number(slot),
+                                     "label m" + QByteArray::number(slot), "x"};
+        page += values[(r - 1) % 4] + "<BR>";
+    }
+    for (int r = 61; r <= 120; ++r) {
+        const int slot = (r - 61) / 4 + 1;
+        const QByteArray values[] = {"http://radio.test/n" + QByteArray::number(slot), "n" + QByteArray::number(slot),
+                                     "label n" + QByteArray::number(slot), "x"};
+        page += values[(r - 1) % 4] + "<BR>";
+    }
+    return page + "Radio Test<BR>ignored<BR>Classifica<BR>http://radio.test/tab<BR>";
+}
+
+class StationsTest : public MainWindowTest
+{
+protected:
+    void SetUp() override
+    {
+        MainWindowTest::SetUp();
+        start(1);
+        browser("WebBrowser3").finish(QStringLiteral("catalogue"), cataloguePage());
+        ASSERT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join(QLatin1Char('\n')).toStdString();
+        ASSERT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join(QLatin1Char('\n')).toStdString();
+    }
+    StationPanels &panels() { return window->panels(); }
+    QStringList menuCaptions(QMenu *menu) const
+    {
+        QStringList captions;
+        for (QAction *action : menu->actions())
+            captions << action->text();
+        return captions;
+    }
+};
+
+TEST_F(StationsTest, CatalogueFillsPanelsTopDownFromSlotFifteen)
+{
+    EXPECT_TRUE(panels().cover(1)->isHidden());
+    EXPECT_TRUE(panels().cover(3)->isHidden());
+    for (int panel : {1, 3}) {
+        for (int slot = 1; slot <= 15; ++slot) {
+            ClickableLabel *entry = panels().entry(panel, slot);
+            EXPECT_FALSE(entry->isHidden());
+            EXPECT_EQ(entry->y(), (15 - slot) * 18) << panel << "/" << slot;
+        }
+    }
+    EXPECT_EQ(panels().entry(1, 15)->text(), QStringLiteral("label m15"));
+    EXPECT_EQ(panels().entry(1, 15)->toolTip(), QStringLiteral("Clicca per accedere: m15"));
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Sonvela for Radio Test"));
+    const ListeningArea &area = window->listeningArea();
+    EXPECT_TRUE(area.Pnl_Ascolta->isTabVisible(area.Tb_Catalogo));
+    EXPECT_EQ(area.Pnl_Ascolta->currentIndex(), area.Tb_Catalogo);
+    EXPECT_EQ(browser("Wb_Catalogo").navigations.last(), QStringLiteral("http://radio.test/tab"));
+    EXPECT_EQ(browser("WB_SponsorAggiuntivi").navigations.last(),
+              QStringLiteral("http://127.0.0.1:18090/comunity/randomfacebook.asp"));
+}
+
+TEST_F(StationsTest, TraySubmenusKeepTheirFixedOrders)
+{
+    TrayIcon &tray = window->tray();
+    QStringList most, fresh;
+    for (int slot = 15; slot >= 1; --slot)
+        most << QStringLiteral("m%1").arg(slot);
+    for (int slot = 1; slot <= 15; ++slot)
+        fresh << QStringLiteral("n%1").arg(slot);
+    EXPECT_EQ(menuCaptions(tray.Leradiopicliccate1), most);
+    EXPECT_EQ(menuCaptions(tray.New1), fresh);
+}
+
+TEST_F(StationsTest, HoverLightsTheBarOfTheRowAndDescribes)
+{
+    Q_EMIT panels().entry(3, 1)->hovered();
+    EXPECT_FALSE(panels().bar(3, 15)->isHidden());
+    EXPECT_EQ(panels().bar(3, 15)->y(), 14 * 18);
+    EXPECT_EQ(window->Lbl_DescrizioneTasto()->text(), QStringLiteral("Clicca per ascoltare n1"));
+    Q_EMIT panels().entry(1, 15)->hovered();
+    EXPECT_TRUE(panels().bar(3, 15)->isHidden());
+    EXPECT_EQ(panels().bar(1, 15)->y(), 0);
+    EXPECT_FALSE(panels().bar(1, 15)->isHidden());
+}
+
+TEST_F(StationsTest, EntryOfPanelThreeSetsItsSourceAndLoadsItsPage)
+{
+    QTest::mouseClick(panels().entry(3, 7), Qt::LeftButton);
+    EXPECT_EQ(window->state().StationSource, 47);
+    EXPECT_EQ(browser("Wb_Radio").navigations.last(), QStringLiteral("http://radio.test/n7"));
+    EXPECT_EQ(browser("WebBrowser2").navigations.last(), mirror(1) + QStringLiteral("/Radio/radio.asp?dettaglio=0&Radio=0"));
+    EXPECT_EQ(browser("WB_SponsorAggiuntivi").navigations.last(), mirror(1) + QStringLiteral("/Radio/SponsorAggiuntivi.asp"));
+    EXPECT_TRUE(window->state().StationStarted);
+    EXPECT_EQ(window->listeningArea().Pnl_Ascolta->geometry(), QRect(1, 1, 559, 392));
+}
+
+TEST_F(StationsTest, FavouritesPlayByIdWithTheirSource)
+{
+    auto &favourites = window->state().options.personalStations;
+    favourites[2] = PersonalStation{77, QStringLiteral("Fav Three"), QStringLiteral("fav 3")};
+    window->refreshFavourites();
+    QTest::mouseClick(panels().entry(2, 3), Qt::LeftButton);
+    EXPECT_EQ(window->state().StationSource, 23);
+    EXPECT_EQ(browser("Wb_Radio").navigations.last(), mirror(1) + QStringLiteral("/Radio/mostraRadio.asp?Id=77"));
+
+    window->tray().radioEntry(2, 3)->trigger();
+    EXPECT_EQ(window->state().StationSource, 0);
+}
+
+TEST_F(StationsTest, EmptyFavouriteSlotPlaysNothing)
+{
+    const int before = browser("Wb_Radio").navigations.size();
+    window->player().playStationById(0, 21);
+    EXPECT_EQ(browser("Wb_Radio").navigations.size(), before);
+    EXPECT_EQ(window->state().StationSource, -1);
+}
+
+TEST_F(StationsTest, FavouritesSeparatorsStopAtTheLastEntry)
+{
+    auto &favourites = window->state().options.personalStations;
+    for (int n = 0; n < 3; ++n)
+        favourites[static_cast<std::size_t>(n)] = PersonalStation{n + 1, QStringLiteral("F%1").arg(n + 1), QStringLiteral("fav %1").arg(n + 1)};
+    window->refreshFavourites();
+    EXPECT_FALSE(panels().separator(2, 1)->isHidden());
+    EXPECT_FALSE(panels().separator(2, 2)->isHidden());
+    EXPECT_TRUE(panels().separator(2, 3)->isHidden());
+    EXPECT_TRUE(panels().entry(2, 4)->isHidden());
+    EXPECT_TRUE(window->tray().radioEntry(2, 3)->isVisible());
+    EXPECT_FALSE(window->tray().radioEntry(2, 4)->isVisible());
+}
+
+TEST_F(StationsTest, ServiceLabelBlanksThePlayerThenOpensTheSearch)
+{
+    QTest::mouseClick(panels().Label2, Qt::LeftButton);
+    const QStringList loads = browser("Wb_Radio").navigations;
+    ASSERT_GE(loads.size(), 2);
+    EXPECT_EQ(loads[loads.size() - 2], QStringLiteral("About:Blank"));
+    EXPECT_EQ(loads.last(), mirror(1) + QStringLiteral("/Radio/ricercaRadio.asp"));
+    EXPECT_EQ(window->state().StationSource, 16);
+}
+
+TEST_F(StationsTest, HotVideoPutsTabsLeftAndFavouritesSwitchItOff)
+{
+    window->sponsorLinks().hotVideo();
+    EXPECT_TRUE(window->state().HotVideoMode);
+    EXPECT_EQ(window->state().StationSource, 19);
+    EXPECT_EQ(window->listeningArea().Pnl_Ascolta->tabPosition(), QTabWidget::West);
+    EXPECT_EQ(browser("Wb_Radio").navigations.last(), mirror(1) + QStringLiteral("/Radio/hot/default.asp"));
+    // The tray favourites play by id and keep the HOT video page.
+    window->state().options.personalStations[0] = PersonalStation{5, QStringLiteral("F"), QStringLiteral("f")};
+    window->tray().radioEntry(2, 1)->trigger();
+    EXPECT_EQ(browser("Wb_Radio").navigations.last(), mirror(1) + QStringLiteral("/Radio/hot/default.asp"));
+    EXPECT_EQ(browser("WebBrowser2").navigations.last(), mirror(1) + QStringLiteral("/Radio/hot/sponsor.asp?dettaglio=0&Radio=0"));
+    // Only open service page puts the tabs back on top.
+    window->player().openServicePage(17);
+    EXPECT_FALSE(window->state().HotVideoMode);
+    EXPECT_EQ(window->listeningArea().Pnl_Ascolta->tabPosition(), QTabWidget::North);
+}
+
+TEST_F(StationsTest, PersonalAddressCancelledChangesNothingButHotVideo)
+{
+    window->state().HotVideoMode = true;
+    const int before = browser("Wb_Radio").navigations.size();
+    window->sponsorLinks().personalWebAddress();
+    EXPECT_FALSE(window->state().HotVideoMode);
+    EXPECT_EQ(browser("Wb_Radio").navigations.size(), before);
+    dialogs.inputAnswers.push_back(QStringLiteral("www.example.test"));
+    window->sponsorLinks().personalWebAddress();
+    EXPECT_EQ(browser("Wb_Radio").navigations.last(), QStringLiteral("www.example.test"));
+    EXPECT_EQ(window->state().StationSource, 19);
+}
+
+TEST_F(StationsTest, SideSponsorTitleRestoresTheStandardCaption)
+{
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Sonvela for Radio Test"));
+    browser("WB_SponsorAggiuntivi").setTitle(QStringLiteral("anything"));
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Sonvela by Velmora - \"Versione 4.8\""));
+}
+
+TEST_F(StationsTest, OutsideLinksOpenInTheDefaultBrowser)
+{
+    window->menu().Helpforum1->trigger();
+    window->menu().PubblicitsuSonvela1->trigger();
+    window->menu().MakerSiteItem->trigger();
+    EXPECT_EQ(shell.opened, (QStringList{QStringLiteral("http://127.0.0.1:18091/forum"),
+                                         QStringLiteral("http://127.0.0.1:18090/pubblicitasoftware.asp"),
+                                         QStringLiteral("http://127.0.0.1:18091")}));
+}
+
+TEST_F(StationsTest, NoticeNamesTheStationWhenThePageLoads)
+{
+    window->state().options.messenger = true;
+    QTest::mouseClick(panels().entry(1, 4), Qt::LeftButton);
+    browser("Wb_Radio").finish(QStringLiteral("station"));
+    ASSERT_FALSE(nowPlaying.notices.empty());
+    const QString text = QString::fromUtf16(reinterpret_cast<const char16_t *>(nowPlaying.notices.back().constData()));
+    EXPECT_TRUE(text.startsWith(QStringLiteral("\\0Music\\01\\0{0} - {1}\\0m4\\0Sonvela by "))) << text.toStdString();
+    nowPlaying.notices.clear();
+    window->close();
+    EXPECT_EQ(nowPlaying.notices.size(), 2u);
+}
+
+} // namespace

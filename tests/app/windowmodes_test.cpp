@@ -1,0 +1,141 @@
+#include "mainwindowfixture.h"
+
+#include "app/windowmodes.h"
+#include "stations/clickablelabel.h"
+#include "stations/stationpanels.h"
+
+#include <QLabel>
+#include <QMenu>
+#include <QTabWidget>
+#include <QTest>
+
+namespace {
+
+class ShownWindowTest : public MainWindowTest
+{
+protected:
+    void SetUp() override
+    {
+        MainWindowTest::SetUp();
+        start(1);
+        window->move(120, 80);
+        window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    }
+    QWidget *child(const char *name) const { return window->findChild<QWidget *>(QLatin1String(name)); }
+};
+
+TEST_F(ShownWindowTest, DesignClientAreaAndControls)
+{
+    EXPECT_EQ(child("Pnl_Tv")->size(), QSize(716, 477));
+    EXPECT_EQ(window->centralWidget()->size(), QSize(716, 477));
+    EXPECT_EQ(child("Panel1")->geometry(), QRect(0, 407, 559, 70));
+    EXPECT_EQ(child("Pnl_SponsorAgg")->geometry(), QRect(563, 332, 153, 145));
+    EXPECT_EQ(child("Img_Server1")->geometry(), QRect(561, 51, 7, 7));
+    EXPECT_EQ(child("Img_Server0")->geometry(), QRect(604, 51, 7, 7));
+    EXPECT_FALSE(window->windowFlags() & Qt::WindowMaximizeButtonHint);
+}
+
+TEST_F(ShownWindowTest, CompactModeGivesBackPositionAndCaption)
+{
+    WindowModes &modes = window->windowModes();
+    const QPoint before = window->pos();
+    window->setWindowTitle(QStringLiteral("Sonvela for something"));
+    modes.Rimpicciolisciinalto1Click();
+    EXPECT_TRUE(modes.compact());
+    EXPECT_EQ(window->pos(), QPoint(0, 0));
+    EXPECT_TRUE(window->windowTitle().isEmpty()); // no station yet: the hint is empty
+    EXPECT_TRUE(child("Pnl_Tv")->isHidden());
+    EXPECT_FALSE(window->menu().RadioMenu->menuAction()->isVisible());
+    EXPECT_EQ(window->menu().Rimpicciolisciinalto1->text(), QStringLiteral("Ripristina"));
+    modes.Rimpicciolisciinalto1Click();
+    EXPECT_FALSE(modes.compact());
+    EXPECT_EQ(window->pos(), before);
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Sonvela by Velmora - \"Versione 4.8\""));
+    EXPECT_TRUE(window->menu().RadioMenu->menuAction()->isVisible());
+    EXPECT_EQ(window->centralWidget()->size(), QSize(716, 477));
+}
+
+TEST_F(ShownWindowTest, LeavingFullScreenRestoresTheDesignLayout)
+{
+    WindowModes &modes = window->windowModes();
+    window->listeningArea().Pnl_Ascolta->setGeometry(5, 5, 100, 100);
+    modes.Atuttoschermo1Click();
+    EXPECT_TRUE(modes.fullScreen());
+    EXPECT_FALSE(window->menu().Rimpicciolisciinalto1->isVisible());
+    EXPECT_TRUE(child("Pnl_SponsorAgg")->isHidden());
+    modes.Atuttoschermo1Click();
+    EXPECT_FALSE(modes.fullScreen());
+    EXPECT_EQ(window->listeningArea().Pnl_Ascolta->geometry(), QRect(1, 1, 559, 392));
+    EXPECT_EQ(child("Sfondo")->geometry(), QRect(0, 14, 561, 463));
+    EXPECT_FALSE(child("Pnl_SponsorAgg")->isHidden());
+    EXPECT_EQ(window->menu().Atuttoschermo1->text(), QStringLiteral("A tutto schermo"));
+}
+
+TEST_F(ShownWindowTest, HideToTrayAndRestoreKeepTheMode)
+{
+    WindowModes &modes = window->windowModes();
+    modes.Rimpicciolisciinalto1Click();
+    modes.Riduciaicona1Click();
+    EXPECT_FALSE(window->isVisible());
+    Q_EMIT window->tray().doubleClicked();
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(modes.compact());
+}
+
+struct LanguageCase
+{
+    int language;
+    const char *file, *exit, *hot, *cover;
+};
+
+class LanguageSwitch : public ShownWindowTest, public ::testing::WithParamInterface<LanguageCase>
+{
+};
+
+TEST_P(LanguageSwitch, MenusAndLabelsFollowTheChosenItem)
+{
+    const LanguageCase c = GetParam();
+    QAction *items[] = {nullptr, window->menu().Italiano1, window->menu().Francese1, window->menu().Inglese1,
+                        window->menu().Spagnolo1};
+    items[c.language]->trigger();
+    EXPECT_EQ(window->state().languageIndex(), c.language);
+    EXPECT_EQ(window->menu().File1->title(), QString::fromUtf8(c.file));
+    EXPECT_EQ(window->menu().Esci2->text(), QString::fromUtf8(c.exit));
+    EXPECT_EQ(window->panels().Lbl_SostieniSonvela->text(), QString::fromUtf8(c.hot));
+    EXPECT_EQ(window->findChild<QLabel *>(QStringLiteral("Lbl_CaricamentoClassifica"))->text(), QString::fromUtf8(c.cover));
+    EXPECT_EQ(window->tray().CambiaRadio1->text(), window->state().text(32));
+}
+
+// "English" is the item Francese1, "Français" the item Inglese1.
+INSTANTIATE_TEST_SUITE_P(
+    Languages, LanguageSwitch,
+    ::testing::Values(LanguageCase{1, "File", "Esci", "HOT video", "Caricamento emittenti in corso"},
+                      LanguageCase{2, "File", "Exit", "HOT video", "Loading radio"},
+                      LanguageCase{3, "Fichier", "Quitter", "HOT video", "Caricamento emittenti in corso"},
+                      LanguageCase{4, "Archivo", "Salir", "Videos HOT", "Caricamento emittenti in corso"}));
+
+TEST_F(ShownWindowTest, LanguageSwitchInAModeShowsTheModeName)
+{
+    window->windowModes().Rimpicciolisciinalto1Click();
+    window->applyLanguage(1);
+    EXPECT_EQ(window->menu().Rimpicciolisciinalto1->text(), QStringLiteral("Rimpicciolisci in alto"));
+    window->windowModes().Rimpicciolisciinalto1Click();
+    EXPECT_FALSE(window->windowModes().compact());
+}
+
+TEST_F(ShownWindowTest, GrabIsAPictureOfTheWindowNotABlank)
+{
+    const QImage image = window->grab().toImage();
+    ASSERT_FALSE(image.isNull());
+    if (const QByteArray path = qgetenv("SONVELA_MAINWINDOW_PNG"); !path.isEmpty())
+        image.save(QString::fromLocal8Bit(path));
+    QSet<QRgb> colours;
+    for (int y = 0; y < image.height(); y += 3) {
+        for (int x = 0; x < image.width(); x += 3)
+            colours.insert(image.pixel(x, y));
+    }
+    EXPECT_GT(colours.size(), 20);
+}
+
+} // namespace
