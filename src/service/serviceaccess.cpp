@@ -67,7 +67,11 @@ void ServiceAccess::WB_PrincipaleProgressChange(int progress, int progressMax)
         return;
     static const QString ok = QStringLiteral("accessoOK");
     const QString title = m_fields.AccessTitle;
-    if (!sameText(title, ok) && !sameText(title, ServiceRequests::access(m_mirrors.serverBase())))
+    // The address stands as the title while the page loads. Once the load is
+    // over, a page still without a title of its own (an empty answer) is a
+    // failed mirror too, or the client would wait on it for ever.
+    const bool waiting = sameText(title, ServiceRequests::access(m_mirrors.serverBase())) && m_principale->busy();
+    if (!sameText(title, ok) && !waiting)
         rotateAfterAccessFailure();
     if (sameText(title, ok) && m_mirrors.index() != 1)
         m_host.requestCatalogue();

@@ -46,13 +46,25 @@ TEST_F(MainWindowTest, SuccessOnTheFirstMirrorLeavesTheCatalogueAlone)
     EXPECT_EQ(browser("WebBrowser3").navigations.size(), 1);
 }
 
-TEST_F(MainWindowTest, TitleEqualToTheAddressChangesNothing)
+TEST_F(MainWindowTest, TitleEqualToTheAddressChangesNothingWhileLoading)
 {
     start(2);
     FakeBrowser &principale = browser("WB_Principale");
-    principale.finish(principale.navigations.first().toLower());
+    principale.setTitle(principale.navigations.first().toLower());
+    Q_EMIT principale.progressChange(100, 100); // still busy: the page is on its way
     EXPECT_EQ(window->state().mirrors.index(), 2);
     EXPECT_EQ(principale.navigations.size(), 1);
+}
+
+TEST_F(MainWindowTest, FinishedPageWithoutTitleIsAFailedMirror)
+{
+    // An empty answer keeps the address as its title: waiting on it would
+    // leave the client on a broken mirror for good.
+    start(2);
+    FakeBrowser &principale = browser("WB_Principale");
+    principale.finish(principale.navigations.first());
+    EXPECT_EQ(window->state().mirrors.index(), 3);
+    EXPECT_EQ(principale.navigations.size(), 2);
 }
 
 TEST_F(MainWindowTest, AccessFailureReloadsPreferencesOnlyWithAUser)
