@@ -17,8 +17,11 @@ ExactSourceBrowser::ExactSourceBrowser(QNetworkAccessManager *network, QObject *
 
 ExactSourceBrowser::~ExactSourceBrowser()
 {
-    if (m_reply)
+    // Aborting finishes the reply at once; nobody may hear of it any more.
+    if (m_reply) {
+        m_reply->disconnect(this);
         m_reply->abort();
+    }
 }
 
 void ExactSourceBrowser::navigate(const QString &address)

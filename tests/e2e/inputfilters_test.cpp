@@ -1,0 +1,32 @@
+#include "clientfixture.h"
+
+#include "app/rightclickfilter.h"
+#include "platform/browser.h"
+
+#include <QLabel>
+#include <QMouseEvent>
+#include <QWidget>
+
+namespace {
+
+TEST_F(ClientTest, RightClicksInsidePagesAreSwallowedElsewhereNot)
+{
+    startClient(1);
+    QWidget *view = window->listeningArea().Wb_Radio->widget();
+    ASSERT_NE(view, nullptr);
+    QWidget *page = view->focusProxy() ? view->focusProxy() : view;
+    QWidget *label = window->Lbl_DescrizioneTasto();
+
+    RightClickFilter filter;
+    QObject &asObject = filter;
+    QMouseEvent right(QEvent::MouseButtonPress, QPointF(5, 5), QPointF(5, 5), Qt::RightButton, Qt::RightButton,
+                      Qt::NoModifier);
+    QMouseEvent left(QEvent::MouseButtonPress, QPointF(5, 5), QPointF(5, 5), Qt::LeftButton, Qt::LeftButton,
+                     Qt::NoModifier);
+    EXPECT_TRUE(asObject.eventFilter(page, &right));
+    EXPECT_FALSE(asObject.eventFilter(page, &left));
+    EXPECT_FALSE(asObject.eventFilter(label, &right));
+    EXPECT_EQ(view->contextMenuPolicy(), Qt::NoContextMenu);
+}
+
+} // namespace
