@@ -50,6 +50,7 @@ QString *sitesField(Deployment &d, const QString &key)
     return nullptr;
 }
 
+// Mirrors and sites are host or host:port values; titles and domains are text.
 bool isHostKey(const QString &section, const QString &key)
 {
     return section == QLatin1String("service") ? key.startsWith(QLatin1String("mirror"))
@@ -112,7 +113,7 @@ DeploymentReading parseDeployment(const QString &text, const QString &fileName)
             reading.problems << problem(fileName, lineNumber, QStringLiteral("\"%1\" has no value").arg(key));
             continue;
         }
-        if (isHostKey(section, key) && key != QLatin1String("selection_title")
+        if (isHostKey(section, key)
             && (value.size() > Deployment::MaxHostLength || value.contains(QLatin1Char('/'))
                 || value.contains(QLatin1Char(' ')))) {
             reading.problems << problem(fileName, lineNumber,

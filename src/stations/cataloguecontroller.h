@@ -4,11 +4,9 @@
 
 #include <functional>
 
-class Dialogs;
 class MirrorPool;
 class PageCapture;
 class StationPanels;
-class TrayIcon;
 struct Catalogue;
 struct ListeningArea;
 

@@ -4,10 +4,9 @@
 #include "app/tfrm_sonvela.h"
 #include "app/trayicon.h"
 
-#include "platform/nowplaying.h"
-#include "platform/randomsource.h"
 #include "support/fakebrowser.h"
 #include "support/fakedialogs.h"
+#include "support/fakeplatform.h"
 
 #include <QAction>
 #include <QDir>
@@ -17,20 +16,6 @@
 #include <gtest/gtest.h>
 
 #include <memory>
-
-class FixedRandom final : public RandomSource
-{
-public:
-    int value = 0;
-    int below(int) override { return value; }
-};
-
-class RecordingNowPlaying final : public NowPlaying
-{
-public:
-    std::vector<QByteArray> notices;
-    void deliver(const QByteArray &notice) override { notices.push_back(notice); }
-};
 
 // A main window on fake browsers in a sandboxed settings and temp folder.
 class MainWindowTest : public ::testing::Test

@@ -2,11 +2,10 @@
 
 #include "app/tfrm_sonvela.h"
 
-#include "platform/nowplaying.h"
 #include "platform/platformfactory.h"
-#include "platform/randomsource.h"
 #include "standinserver.h"
 #include "support/fakedialogs.h"
+#include "support/fakeplatform.h"
 
 #include <QTemporaryDir>
 
@@ -15,20 +14,6 @@
 #include <memory>
 
 class WebEngineBrowser;
-
-class FirstMirrorRandom final : public RandomSource
-{
-public:
-    int value = 0;
-    int below(int) override { return value; }
-};
-
-class NoticeLog final : public NowPlaying
-{
-public:
-    std::vector<QByteArray> notices;
-    void deliver(const QByteArray &notice) override { notices.push_back(notice); }
-};
 
 // One real web engine and one stand-in for the whole program: both are slow
 // to start. Each test makes its own main window.
@@ -54,7 +39,7 @@ protected:
     QTemporaryDir sandbox;
     FakeDialogs dialogs;
     FakeShell shell;
-    NoticeLog notices;
-    FirstMirrorRandom random;
+    RecordingNowPlaying notices;
+    FixedRandom random;
     std::unique_ptr<TFrm_Sonvela> window;
 };
