@@ -19,6 +19,17 @@ QPixmap transparent(QSize size)
     return pixmap;
 }
 
+QPixmap verticalGradient(QSize size, const QColor &top, const QColor &bottom)
+{
+    QPixmap pixmap(size);
+    QPainter p(&pixmap);
+    QLinearGradient g(0, 0, 0, size.height());
+    g.setColorAt(0.0, top);
+    g.setColorAt(1.0, bottom);
+    p.fillRect(pixmap.rect(), g);
+    return pixmap;
+}
+
 } // namespace
 
 QPixmap serverDot(bool on)
@@ -37,13 +48,7 @@ QPixmap serverDot(bool on)
 
 QPixmap highlightBar()
 {
-    QPixmap pixmap(130, 15);
-    QPainter p(&pixmap);
-    QLinearGradient g(0, 0, 0, 15);
-    g.setColorAt(0.0, Accent);
-    g.setColorAt(1.0, AccentDark);
-    p.fillRect(pixmap.rect(), g);
-    return pixmap;
+    return verticalGradient(QSize(130, 15), Accent, AccentDark);
 }
 
 QPixmap separator()
@@ -60,12 +65,8 @@ QPixmap separator()
 
 QPixmap coverBackground(QSize size)
 {
-    QPixmap pixmap(size);
+    QPixmap pixmap = verticalGradient(size, QColor(30, 30, 34), QColor(8, 8, 10));
     QPainter p(&pixmap);
-    QLinearGradient g(0, 0, 0, size.height());
-    g.setColorAt(0.0, QColor(30, 30, 34));
-    g.setColorAt(1.0, QColor(8, 8, 10));
-    p.fillRect(pixmap.rect(), g);
     p.setPen(QPen(QColor(255, 140, 0, 90), 2));
     const QPoint c(size.width() / 2, size.height() / 3);
     for (int r = 8; r <= 32; r += 12)
@@ -75,13 +76,7 @@ QPixmap coverBackground(QSize size)
 
 QPixmap background(QSize size)
 {
-    QPixmap pixmap(size);
-    QPainter p(&pixmap);
-    QLinearGradient g(0, 0, 0, size.height());
-    g.setColorAt(0.0, QColor(18, 18, 22));
-    g.setColorAt(1.0, QColor(0, 0, 0));
-    p.fillRect(pixmap.rect(), g);
-    return pixmap;
+    return verticalGradient(size, QColor(18, 18, 22), QColor(0, 0, 0));
 }
 
 QPixmap historyArrow(bool forward)
