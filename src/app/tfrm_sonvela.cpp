@@ -120,9 +120,9 @@ void TFrm_Sonvela::buildWindow()
     m_preferencesBrowser->setObjectName(QStringLiteral("Wb_CaricaPreferenze"));
     if (QWidget *w = m_preferencesBrowser->widget()) {
         w->setObjectName(QStringLiteral("Wb_CaricaPreferenze"));
+        // Behind the main panel: seen only in compact mode, when that panel hides.
         w->setGeometry(120, 224, 300, 38);
         w->lower();
-        w->hide();
     }
     m_preferences = new PreferenceSync(*m_preferencesBrowser, *m_uploadBrowser, m_platform.dialogs,
                                        static_cast<SettingsHost &>(*this), this);
@@ -168,9 +168,9 @@ void TFrm_Sonvela::buildWindow()
                                    m_panel2,
                                    m_pnlSponsorAgg,
                                    m_area.Pnl_Ascolta,
-                                   m_area.WB_Principale->widget() ? m_area.WB_Principale->widget() : new QWidget(m_panel2),
-                                   m_area.Wb_Radio->widget() ? m_area.Wb_Radio->widget() : new QWidget(m_panel2),
-                                   m_area.WebBrowser2->widget() ? m_area.WebBrowser2->widget() : new QWidget(m_area.Panel1),
+                                   m_area.WB_Principale->widget(),
+                                   m_area.Wb_Radio->widget(),
+                                   m_area.WebBrowser2->widget(),
                                    m_preferencesBrowser->widget(),
                                    m_menu->Rimpicciolisciinalto1,
                                    m_menu->Atuttoschermo1,

@@ -119,9 +119,13 @@ void WindowModes::layoutNormal()
 
 void WindowModes::layoutBrowsers()
 {
-    m_c.WB_Principale->setGeometry(1, 1, m_c.Sfondo->width() - 2, m_c.Sfondo->height() - 2);
-    m_c.Wb_Radio->setGeometry(0, 0, m_c.Pnl_Ascolta->width() - 7, m_c.Pnl_Ascolta->height() - 28);
-    m_c.WebBrowser2->setGeometry(1, 1, m_c.WebBrowser2->width(), m_c.Panel1->height() - 2);
+    // A browser engine that shows nothing has no widget to place.
+    if (m_c.WB_Principale)
+        m_c.WB_Principale->setGeometry(1, 1, m_c.Sfondo->width() - 2, m_c.Sfondo->height() - 2);
+    if (m_c.Wb_Radio)
+        m_c.Wb_Radio->setGeometry(0, 0, m_c.Pnl_Ascolta->width() - 7, m_c.Pnl_Ascolta->height() - 28);
+    if (m_c.WebBrowser2)
+        m_c.WebBrowser2->setGeometry(1, 1, m_c.WebBrowser2->width(), m_c.Panel1->height() - 2);
 }
 
 void WindowModes::Riduciaicona1Click()

@@ -46,6 +46,9 @@ TEST_F(ShownWindowTest, CompactModeGivesBackPositionAndCaption)
     EXPECT_EQ(window->pos(), QPoint(0, 0));
     EXPECT_TRUE(window->windowTitle().isEmpty()); // no station yet: the hint is empty
     EXPECT_TRUE(child("Pnl_Tv")->isHidden());
+    // The client shrinks to what stays visible: the thin bar (the fake
+    // preferences browser has no widget of its own).
+    EXPECT_EQ(window->centralWidget()->size(), QSize(393, 2));
     EXPECT_FALSE(window->menu().RadioMenu->menuAction()->isVisible());
     EXPECT_EQ(window->menu().Rimpicciolisciinalto1->text(), QStringLiteral("Ripristina"));
     modes.Rimpicciolisciinalto1Click();
