@@ -7,7 +7,6 @@
 #include "recordformat.h"
 #include "requestlog.h"
 #include "seeddata.h"
-#include "sha256.h"
 #include "stationsynth.h"
 
 #include "service/linerecords.h"
@@ -267,29 +266,31 @@ TEST(RequestLog, MovesAFullFileAsideAndStartsAgain)
     EXPECT_NE(last.find("\"path\":\"/Radio/CaricaDati.asp?id=199\""), std::string::npos);
 }
 
-TEST(Sha256, MatchesKnownDigests)
+TEST(PasswordHash, StoresSaltedArgon2idThatNamesItsCost)
 {
-    const auto hex = [](const std::array<std::uint8_t, 32> &d) {
-        std::string s;
-        char buf[3];
-        for (auto b : d) {
-            std::snprintf(buf, sizeof buf, "%02x", b);
-            s += buf;
-        }
-        return s;
-    };
-    EXPECT_EQ(hex(sha256("")), "e3b0c44298fc1c149afbf4c8996fb92427ae41e4649b934ca495991b7852b855");
-    EXPECT_EQ(hex(sha256("abc")), "ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad");
-    EXPECT_EQ(hex(sha256(std::string(56, 'a'))), "b35439a4ac6f0948b6d6f9e3c6af0f5f590ce20f1bde7090ef7970686ec6738a");
+    const std::string hash = hashPassword("ascolta48");
+    EXPECT_EQ(hash.rfind("$argon2id$v=19$m=65536,t=2,p=1$", 0), 0u) << hash;
+    EXPECT_NE(hashPassword("ascolta48"), hash) << "each hash has its own salt";
+    const PasswordCheck right = checkPassword(hash, "", "ascolta48");
+    EXPECT_TRUE(right.matches);
+    EXPECT_FALSE(right.needsRehash);
+    for (const char *wrong : {"Ascolta48", "", "ascolta48 "})
+        EXPECT_FALSE(checkPassword(hash, "", wrong).matches) << wrong;
+    EXPECT_FALSE(checkPassword(hash.substr(0, hash.size() - 1), "", "ascolta48").matches);
+    EXPECT_FALSE(checkPassword("", "", "").matches) << "an empty stored hash matches nothing";
 }
 
-TEST(PasswordHash, OnlyTheSamePasswordAndSaltMatch)
+// Written by the stand-in before Argon2id: 4096 rounds of hex SHA-256.
+const std::string legacySalt = "5f0c1d2e3a4b5c6d7e8f901a2b3c4d5e";
+const std::string legacyHash = "d11a61d943a5d3017fc4f651fd5ed21f36c6485575c9feea0e00fe701e06bf4c";
+
+TEST(PasswordHash, AnOldHashStillMatchesAndAsksForARehash)
 {
-    const std::string hash = hashPassword("salt1", "ascolta48");
-    EXPECT_TRUE(passwordMatches("salt1", hash, "ascolta48"));
-    EXPECT_FALSE(passwordMatches("salt1", hash, "Ascolta48"));
-    EXPECT_FALSE(passwordMatches("salt2", hash, "ascolta48"));
-    EXPECT_FALSE(passwordMatches("salt1", hash, ""));
+    const PasswordCheck right = checkPassword(legacyHash, legacySalt, "ascolta48");
+    EXPECT_TRUE(right.matches);
+    EXPECT_TRUE(right.needsRehash);
+    EXPECT_FALSE(checkPassword(legacyHash, legacySalt, "ascolta49").matches);
+    EXPECT_FALSE(checkPassword(legacyHash, "", "ascolta48").matches);
 }
 
 TEST(CommandLine, ReadsEveryOption)

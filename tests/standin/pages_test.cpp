@@ -8,6 +8,7 @@
 #include "service/linerecords.h"
 
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 
 #include <chrono>
 #include <fstream>
@@ -365,6 +366,33 @@ TEST(StandinDatabase, AFileDatabaseKeepsUploadsAcrossRestarts)
     Database again(path);
     EXPECT_EQ(again.options(SeedData::demoUserId), (std::vector<std::string>{"kept", "values"}));
     EXPECT_EQ(again.stationCount(), int(SeedData::stations().size())); // seeded once only
+}
+
+TEST(StandinDatabase, AnOldPasswordHashLogsInOnceAndIsReplaced)
+{
+    QTemporaryDir dir;
+    StandinConfig config;
+    config.databasePath = dir.filePath(QStringLiteral("standin.db")).toStdString();
+    Database{config.databasePath}; // seeds the file
+    sqlite3 *raw = nullptr;
+    ASSERT_EQ(sqlite3_open(config.databasePath.c_str(), &raw), SQLITE_OK);
+    const std::string legacy = "UPDATE users SET salt = '5f0c1d2e3a4b5c6d7e8f901a2b3c4d5e', hash = "
+                               "'d11a61d943a5d3017fc4f651fd5ed21f36c6485575c9feea0e00fe701e06bf4c' WHERE id = "
+                               + std::to_string(SeedData::demoUserId);
+    ASSERT_EQ(sqlite3_exec(raw, legacy.c_str(), nullptr, nullptr, nullptr), SQLITE_OK);
+    sqlite3_close(raw);
+
+    const auto server = StandinFixture::startOnFreePorts(config);
+    httplib::Client c("127.0.0.1", server->config().mirrorPort(1));
+    const std::string login = "/Radio/VerificaPsw.asp?Utente=demo@sonvela.local&Psw=ascolta48";
+    EXPECT_EQ(titleOf(get(c, "/Radio/VerificaPsw.asp?Utente=demo@sonvela.local&Psw=wrong")), "KO");
+    EXPECT_EQ(server->database().userById(SeedData::demoUserId)->salt, "5f0c1d2e3a4b5c6d7e8f901a2b3c4d5e")
+        << "a failed login changes nothing";
+    EXPECT_EQ(titleOf(get(c, login)), std::to_string(SeedData::demoUserId));
+    const UserAccount after = *server->database().userById(SeedData::demoUserId);
+    EXPECT_EQ(after.salt, "");
+    EXPECT_EQ(after.passwordHash.rfind("$argon2id$", 0), 0u) << after.passwordHash;
+    EXPECT_EQ(titleOf(get(c, login)), std::to_string(SeedData::demoUserId)) << "the new hash logs in too";
 }
 
 TEST(StandinDatabase, SearchTreatsWildcardsAsText)

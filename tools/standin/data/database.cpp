@@ -102,6 +102,9 @@ Database::Database(const std::string &path)
         throw DatabaseError("cannot open database " + file + ": " + message);
     }
     sqlite3_busy_timeout(m_db, 2000);
+    // A killed stand-in must leave the last committed state behind, never half
+    // a write: the write-ahead log gives that and lets readers go on meanwhile.
+    exec("PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL;");
     createSchema();
     seedIfEmpty();
 }
@@ -153,8 +156,7 @@ void Database::seedIfEmpty()
         }
         Statement user(m_db, "INSERT INTO users VALUES (?, ?, ?, ?)");
         const auto addSeedUser = [&](int id, const char *email, const char *password) {
-            const std::string salt = newSalt();
-            user.bind(1, id).bind(2, std::string(email)).bind(3, salt).bind(4, hashPassword(salt, password));
+            user.bind(1, id).bind(2, std::string(email)).bind(3, std::string()).bind(4, hashPassword(password));
             user.step();
             user.reset();
         };
@@ -256,11 +258,19 @@ std::optional<UserAccount> Database::userById(int id) const
 int Database::addUser(const std::string &email, const std::string &password)
 {
     std::lock_guard lock(m_mutex);
-    const std::string salt = newSalt();
-    Statement s(m_db, "INSERT INTO users (email, salt, hash) VALUES (?, ?, ?)");
-    s.bind(1, email).bind(2, salt).bind(3, hashPassword(salt, password));
+    Statement s(m_db, "INSERT INTO users (email, salt, hash) VALUES (?, '', ?)");
+    s.bind(1, email).bind(2, hashPassword(password));
     s.step();
     return static_cast<int>(sqlite3_last_insert_rowid(m_db));
+}
+
+void Database::setPasswordHash(int userId, const std::string &hash)
+{
+    std::lock_guard lock(m_mutex);
+    // The old salt goes with the old hash: the new one carries its own.
+    Statement s(m_db, "UPDATE users SET salt = '', hash = ? WHERE id = ?");
+    s.bind(1, hash).bind(2, userId);
+    s.step();
 }
 
 std::vector<std::string> Database::options(int userId) const

@@ -46,6 +46,7 @@ public:
     std::optional<UserAccount> userByEmail(const std::string &email) const;
     std::optional<UserAccount> userById(int id) const;
     int addUser(const std::string &email, const std::string &password);
+    void setPasswordHash(int userId, const std::string &hash);
 
     std::vector<std::string> options(int userId) const;
     void replaceOptions(int userId, const std::vector<std::string> &values);

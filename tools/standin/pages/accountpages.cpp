@@ -71,13 +71,17 @@ void login(const httplib::Request &request, httplib::Response &response, Service
     const std::string email = query.value("Utente");
     const std::string password = query.value("Psw");
     const auto user = email.empty() ? std::nullopt : context.database.userByEmail(email);
-    if (!user || !passwordMatches(user->salt, user->passwordHash, password)) {
+    const PasswordCheck check = user ? checkPassword(user->passwordHash, user->salt, password) : PasswordCheck{};
+    if (!check.matches) {
         const std::string why = email.empty() ? "Inserire l'indirizzo e-mail con cui ci si è registrati."
                                               : "Indirizzo e-mail o password non corretti. Controllare i dati "
                                                 "e riprovare.";
         sendHtml(response, htmlPage("KO", "<h1>Accesso negato</h1><p>" + htmlEscape(why) + "</p>"));
         return;
     }
+    // Only now is the password in hand, so an old hash is replaced at login.
+    if (check.needsRehash)
+        context.database.setPasswordHash(user->id, hashPassword(password));
     sendHtml(response, htmlPage(std::to_string(user->id),
                                 "<h1>Accesso effettuato</h1><p>Benvenuto, " + htmlEscape(user->email)
                                     + ".</p><p class=\"muted\">Le tue impostazioni sono salvate sul server.</p>"));
