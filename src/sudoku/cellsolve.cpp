@@ -7,10 +7,10 @@ SolveResult solveCells(CellTexts &cells, const std::function<void()> &afterWrite
 {
     const CellTexts before = cells;
     SudokuGrid grid;
-    if (!cells.readDigits(grid)) {
-        cells = before;
+    // Conflicting input keeps the marks as read, so the player's own digits
+    // show which cells were theirs; nothing else is written.
+    if (!cells.readDigits(grid))
         return SolveResult::ConflictingInput;
-    }
 
     const auto write = [&cells, &afterWrite](const SudokuGrid &current) {
         cells.writeDigits(current);
@@ -20,7 +20,7 @@ SolveResult solveCells(CellTexts &cells, const std::function<void()> &afterWrite
     const SolveResult result = SudokuSolver::solve(grid, write, stats);
     if (result == SolveResult::Solved)
         write(grid);
-    else
+    else if (result == SolveResult::NoSolution)
         cells = before;
     return result;
 }

@@ -38,8 +38,9 @@ bool CellTexts::readDigits(SudokuGrid &grid)
     for (int column = 0; column < Size; ++column) {
         for (int row = 0; row < Size; ++row) {
             const int digit = digitOfText(text(column, row));
-            // "0" reads as an empty cell: it held no digit, so it is not marked.
-            setOriginMark(column, row, digit > 0 ? 1 : 0);
+            // Any text the player left counts as the player's, "0" included;
+            // the solver still takes "0" as an empty cell.
+            setOriginMark(column, row, text(column, row).trimmed().isEmpty() ? 0 : 1);
             grid.set(column, row, digit > 0 ? digit : 0);
             readable = readable && digit >= 0;
         }

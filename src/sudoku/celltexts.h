@@ -29,8 +29,9 @@ public:
     // Full means no cell has an empty text, whatever the text is.
     bool isFull() const { return nonEmptyCount() == Size * Size; }
 
-    // Reads the digits for a solve and sets every origin mark. Returns false
-    // if a cell holds text that is not a digit.
+    // Reads the digits for a solve and sets every origin mark: 1 for a cell
+    // with any text, "0" included. Returns false if a cell holds text that
+    // is not a digit.
     bool readDigits(SudokuGrid &grid);
     // Each cell gets its digit as text, or the empty text for 0.
     void writeDigits(const SudokuGrid &grid);

@@ -39,7 +39,8 @@ CellTexts textsOf(const std::string &line)
     return texts;
 }
 
-TEST(CellTextsTest, ReadingMarksOnlyCellsHoldingADigit)
+// Every cell with text is the player's, "0" too, though "0" solves as empty.
+TEST(CellTextsTest, ReadingMarksEveryCellWithText)
 {
     CellTexts texts;
     texts.setText(0, 0, QStringLiteral("4"));
@@ -51,7 +52,7 @@ TEST(CellTextsTest, ReadingMarksOnlyCellsHoldingADigit)
     EXPECT_EQ(grid.at(0, 0), 4);
     EXPECT_EQ(texts.originMark(0, 0), 1);
     EXPECT_EQ(grid.at(1, 0), 0);
-    EXPECT_EQ(texts.originMark(1, 0), 0);
+    EXPECT_EQ(texts.originMark(1, 0), 1);
     EXPECT_EQ(texts.originMark(2, 0), 0);
     EXPECT_EQ(texts.originMark(3, 3), 0) << "a stale mark must be cleared by the next read";
     EXPECT_EQ(grid.filledCount(), 1);
@@ -127,7 +128,7 @@ TEST(CellSolveTest, SolvedGridIsWrittenBackAndAddedDigitsStayUnmarked)
     EXPECT_EQ(again.originMark(0, 0), 0);
 }
 
-TEST(CellSolveTest, UnreadableCellIsConflictingInputAndNothingIsWritten)
+TEST(CellSolveTest, UnreadableCellIsConflictingInputAndKeepsTheMarksAsRead)
 {
     CellTexts texts;
     texts.setText(0, 0, QStringLiteral("3"));
@@ -137,7 +138,8 @@ TEST(CellSolveTest, UnreadableCellIsConflictingInputAndNothingIsWritten)
     EXPECT_EQ(writes, 0);
     EXPECT_EQ(texts.text(2, 2), QStringLiteral("ab"));
     EXPECT_EQ(texts.nonEmptyCount(), 2);
-    EXPECT_EQ(texts.originMark(0, 0), 0) << "a failed solve leaves no marks behind";
+    EXPECT_EQ(texts.originMark(0, 0), 1) << "the player's digits keep their marks";
+    EXPECT_EQ(texts.originMark(1, 1), 0);
 }
 
 // The search writes its guesses every 50 passes; when it runs out, the

@@ -307,14 +307,14 @@ TEST_F(SudokuBoardTest, LastCellTypedRightRunsTheCompletionAndTurnsEveryDigitRed
     EXPECT_TRUE(dialogs.errors.isEmpty());
 }
 
-TEST_F(SudokuBoardTest, ZeroInTheLastCellCountsAsFullButIsSolvedAsEmpty)
+TEST_F(SudokuBoardTest, ZeroInTheLastCellCountsAsFullAndIsSolvedAsEmptyButMarked)
 {
     newGame();
     const Cell last = fillAllButOne();
     typeAt(last, '0');
     EXPECT_TRUE(dialogs.errors.isEmpty());
     EXPECT_EQ(play().text(last.column, last.row), solutionAt(last));
-    EXPECT_EQ(play().originMark(last.column, last.row), 0);
+    EXPECT_EQ(play().originMark(last.column, last.row), 1) << "the player typed something there";
     EXPECT_TRUE(playIsFullValidSolution());
 }
 
@@ -327,7 +327,8 @@ TEST_F(SudokuBoardTest, LastCellTypedWrongReportsInvalidCombinationsAndKeepsTheG
     typeAt(last, wrong);
     EXPECT_EQ(dialogs.errors, QStringList{QStringLiteral("Combinazioni inserite non valide!")});
     EXPECT_EQ(play().text(last.column, last.row), QString(QLatin1Char{wrong}));
-    EXPECT_EQ(play().originMark(0, 0), 0);
+    EXPECT_EQ(play().originMark(0, 0), 1) << "the marks stay as read";
+    EXPECT_EQ(play().originMark(last.column, last.row), 1);
     EXPECT_TRUE(grid()->isEditing()) << "the player must be able to put the grid right";
 
     typeAt(last, right);
