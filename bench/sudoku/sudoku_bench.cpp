@@ -36,7 +36,6 @@ void solveSet(benchmark::State &state, const char *name)
         return;
     }
     // Each iteration solves the whole set, so every puzzle weighs the same.
-    long passes = 0;
     long guesses = 0;
     for (auto _ : state) {
         for (const SudokuGrid &puzzle : puzzles) {
@@ -44,13 +43,11 @@ void solveSet(benchmark::State &state, const char *name)
             SolveStats stats;
             benchmark::DoNotOptimize(SudokuSolver::solve(grid, {}, &stats));
             benchmark::DoNotOptimize(grid);
-            passes += stats.passes;
             guesses += stats.guesses;
         }
     }
     const auto solved = static_cast<double>(state.iterations()) * static_cast<double>(puzzles.size());
     state.SetItemsProcessed(static_cast<std::int64_t>(solved));
-    state.counters["passes"] = static_cast<double>(passes) / solved;
     state.counters["guesses"] = static_cast<double>(guesses) / solved;
 }
 

@@ -1,58 +1,17 @@
 #include "sudokusolver.h"
 
+#include "candidategrid.h"
 #include "digitset.h"
 #include "sudokugrid.h"
 
 #include <array>
+#include <bit>
 
 namespace {
 
 constexpr int UnitCount = SudokuGrid::Size;
-constexpr int StackPlaces = 81;
-
-struct SavedState
-{
-    int cell = 0;
-    DigitSet untried;
-    SudokuGrid grid;
-};
-
-// Everything the solve needs, fixed in size: nothing is allocated while solving.
-struct SolverState
-{
-    SudokuGrid grid;
-    std::array<DigitSet, UnitCount> columns{};
-    std::array<DigitSet, UnitCount> rows{};
-    std::array<DigitSet, UnitCount> boxes{};
-    std::array<DigitSet, SudokuGrid::CellCount> table{};
-    // Places 1..81; depth 1 means empty. A guess always leaves another empty
-    // cell behind, so at most 80 guesses nest and the top place is never
-    // overwritten in practice.
-    std::array<SavedState, StackPlaces> stack{};
-    int depth = 1;
-};
 
 std::size_t at(int i) { return static_cast<std::size_t>(i); }
-
-void addToUnits(SolverState &s, int cell, int digit)
-{
-    const int column = SudokuGrid::columnOf(cell);
-    const int row = SudokuGrid::rowOf(cell);
-    s.columns[at(column)].add(digit);
-    s.rows[at(row)].add(digit);
-    s.boxes[at(SudokuGrid::boxOf(column, row))].add(digit);
-}
-
-void rebuildUnits(SolverState &s)
-{
-    s.columns.fill(DigitSet());
-    s.rows.fill(DigitSet());
-    s.boxes.fill(DigitSet());
-    for (int cell = 0; cell < SudokuGrid::CellCount; ++cell) {
-        if (const int digit = s.grid.atIndex(cell); digit != 0)
-            addToUnits(s, cell, digit);
-    }
-}
 
 // All cells are visited even after the first clash, as the reading does.
 bool hasConflict(const SudokuGrid &grid)
@@ -81,129 +40,99 @@ bool hasConflict(const SudokuGrid &grid)
     return conflict;
 }
 
-DigitSet candidatesOf(const SolverState &s, int cell)
+// The depth-first search. Each level holds two copies of the grid: `plain`
+// has had singles only, and decides where to branch and in which order;
+// `deduced` has had stronger deductions too, and only says which guesses
+// are dead ends and when the rest of the grid is already forced. A guess is
+// tried on fresh copies, so backing out costs nothing.
+class Search final
 {
-    const int column = SudokuGrid::columnOf(cell);
-    const int row = SudokuGrid::rowOf(cell);
-    // All nine digits less those of the column, row and box, as one mask step.
-    const unsigned seen = s.columns[at(column)].mask() | s.rows[at(row)].mask()
-        | s.boxes[at(SudokuGrid::boxOf(column, row))].mask();
-    return DigitSet::fromMask(static_cast<std::uint16_t>(DigitSet::AllDigitsMask & ~seen));
-}
-
-// Computes every cell's candidates and places each single at once, so that
-// cells later in the same pass already see it. Returns whether a digit was placed.
-bool placeSingles(SolverState &s)
-{
-    bool progress = false;
-    for (int cell = 0; cell < SudokuGrid::CellCount; ++cell) {
-        DigitSet &entry = s.table[at(cell)];
-        entry = candidatesOf(s, cell);
-        if (s.grid.atIndex(cell) == 0 && entry.count() == 1) {
-            const int digit = entry.takeSmallest();
-            s.grid.setAtIndex(cell, digit);
-            addToUnits(s, cell, digit);
-            progress = true;
-        }
+public:
+    Search(const SudokuSolver::ProgressHook &onWrite, std::chrono::nanoseconds interval)
+        : m_onWrite(onWrite), m_interval(interval)
+    {
     }
-    return progress;
+
+    // Whether the grid, free of conflicts, has a solution; if so, it is solution().
+    bool run(const SudokuGrid &grid);
+    const SudokuGrid &solution() const { return m_solution; }
+    long guesses() const { return m_guesses; }
+
+private:
+    bool explore(const CandidateGrid &plain, const CandidateGrid &deduced);
+    void report(const SudokuGrid &grid);
+
+    const SudokuSolver::ProgressHook &m_onWrite;
+    const std::chrono::nanoseconds m_interval;
+    bool m_reported = false;
+    std::chrono::steady_clock::time_point m_lastWrite;
+    SudokuGrid m_solution;
+    long m_guesses = 0;
+};
+
+bool Search::run(const SudokuGrid &grid)
+{
+    CandidateGrid plain;
+    if (!plain.start(grid))
+        return false;
+    report(plain.grid());
+    CandidateGrid deduced = plain;
+    return deduced.deduce() && explore(plain, deduced);
 }
 
-// Every entry empty is not enough: an empty cell left without candidates also
-// has an empty entry, and that is a dead end, not a solution.
-bool isFinished(const SolverState &s)
+bool Search::explore(const CandidateGrid &plain, const CandidateGrid &deduced)
 {
-    for (int cell = 0; cell < SudokuGrid::CellCount; ++cell) {
-        if (!s.table[at(cell)].isEmpty() || s.grid.atIndex(cell) == 0)
-            return false;
+    // Sound deductions that fill the grid leave one completion, which is
+    // therefore the first one the search would reach.
+    if (deduced.isFull()) {
+        m_solution = deduced.grid();
+        return true;
     }
-    return true;
-}
-
-// The empty cell with the fewest candidates, the first in scan order among
-// equals; a cell without candidates wins. A grid without any digit has only
-// nine-candidate cells, and then the first empty cell is taken, so that an
-// empty grid is completed like any other.
-int chooseGuessCell(const SolverState &s)
-{
-    int best = -1;
-    int bestCount = 10;
-    for (int cell = 0; cell < SudokuGrid::CellCount; ++cell) {
-        if (s.grid.atIndex(cell) != 0)
+    const int cell = plain.branchCell();
+    for (unsigned untried = plain.candidates(cell); untried != 0; untried &= untried - 1) {
+        const int digit = std::countr_zero(untried);
+        if (!deduced.allows(cell, digit))
             continue;
-        if (const int count = s.table[at(cell)].count(); count < bestCount) {
-            best = cell;
-            bestCount = count;
-        }
+        ++m_guesses;
+        CandidateGrid nextPlain = plain;
+        if (!nextPlain.place(cell, digit))
+            continue;
+        CandidateGrid nextDeduced = deduced;
+        if (!nextDeduced.place(cell, digit) || !nextDeduced.deduce())
+            continue;
+        report(nextPlain.grid());
+        if (explore(nextPlain, nextDeduced))
+            return true;
     }
-    return best;
+    return false;
 }
 
-void push(SolverState &s, int cell, DigitSet untried)
+void Search::report(const SudokuGrid &grid)
 {
-    s.stack[at(s.depth - 1)] = SavedState{cell, untried, s.grid};
-    if (s.depth < StackPlaces)
-        ++s.depth;
-}
-
-// Places a guess, backtracking from the deepest saved state on a dead end.
-// Returns false when the search has run out.
-bool guess(SolverState &s)
-{
-    int cell = chooseGuessCell(s);
-    if (cell < 0)
-        return false;
-    DigitSet untried = s.table[at(cell)];
-    int digit = untried.takeSmallest();
-    while (digit == 0 && s.depth > 1) {
-        --s.depth;
-        const SavedState &saved = s.stack[at(s.depth - 1)];
-        s.grid = saved.grid;
-        cell = saved.cell;
-        untried = saved.untried;
-        digit = untried.takeSmallest();
-    }
-    if (digit == 0)
-        return false;
-    push(s, cell, untried);
-    s.grid.setAtIndex(cell, digit);
-    return true;
+    if (!m_onWrite)
+        return;
+    const auto now = std::chrono::steady_clock::now();
+    if (m_reported && now - m_lastWrite < m_interval)
+        return;
+    m_reported = true;
+    m_lastWrite = now;
+    m_onWrite(grid);
 }
 
 } // namespace
 
-SolveResult SudokuSolver::solve(SudokuGrid &grid, const PassHook &onWrite, SolveStats *stats)
+SolveResult SudokuSolver::solve(SudokuGrid &grid, const ProgressHook &onWrite, SolveStats *stats,
+                                std::chrono::nanoseconds interval)
 {
     if (hasConflict(grid))
         return SolveResult::ConflictingInput;
 
-    SolverState s;
-    s.grid = grid;
-    long passes = 0;
-    long guesses = 0;
-    SolveResult result = SolveResult::Solved;
-    for (;;) {
-        rebuildUnits(s);
-        const bool progress = placeSingles(s);
-        const bool finished = isFinished(s);
-        if (!progress && !finished) {
-            if (!guess(s)) {
-                result = SolveResult::NoSolution;
-                break;
-            }
-            ++guesses;
-        }
-        if (passes % PassesPerWrite == 0 && onWrite)
-            onWrite(s.grid);
-        ++passes;
-        if (finished)
-            break;
-    }
-    if (result == SolveResult::Solved)
-        grid = s.grid;
-    if (stats) {
-        stats->passes = passes;
-        stats->guesses = guesses;
-    }
-    return result;
+    Search search(onWrite, interval);
+    const bool solved = search.run(grid);
+    if (stats)
+        stats->guesses = search.guesses();
+    if (!solved)
+        return SolveResult::NoSolution;
+    grid = search.solution();
+    return SolveResult::Solved;
 }

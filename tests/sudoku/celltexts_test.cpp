@@ -120,7 +120,7 @@ TEST(CellSolveTest, SolvedGridIsWrittenBackAndAddedDigitsStayUnmarked)
     SudokuGrid grid;
     ASSERT_TRUE(texts.readDigits(grid));
     EXPECT_TRUE(grid.isValidSolution());
-    EXPECT_GE(writes, 2) << "every 50th pass and the end";
+    EXPECT_GE(writes, 2) << "as the search starts and at the end";
     // readDigits above re-marked everything; check the marks of a fresh solve.
     CellTexts again = textsOf("000000010400000000020000000000050407008000300001090000300400200050100000000806000");
     ASSERT_EQ(solveCells(again), SolveResult::Solved);
@@ -142,11 +142,11 @@ TEST(CellSolveTest, UnreadableCellIsConflictingInputAndKeepsTheMarksAsRead)
     EXPECT_EQ(texts.originMark(1, 1), 0);
 }
 
-// The search writes its guesses every 50 passes; when it runs out, the
+// The search writes its guesses as it goes; when it runs out, the
 // player's own texts and marks come back rather than a half-guessed grid.
 TEST(CellSolveTest, ExhaustedSearchGivesThePlayersTextsBack)
 {
-    // One wrong digit that clashes with nothing directly: guesses get written.
+    // One wrong digit that clashes with nothing directly: only a search finds it.
     CellTexts texts = textsOf("600700000000012930000900874930050007500007090001000000014005060000009003000000009");
     texts.setText(1, 0, QStringLiteral("0"));
     texts.setOriginMark(1, 1, 1);
@@ -159,7 +159,7 @@ TEST(CellSolveTest, ExhaustedSearchGivesThePlayersTextsBack)
             EXPECT_EQ(texts.originMark(column, row), before.originMark(column, row));
         }
     }
-    EXPECT_GE(writes, 2);
+    EXPECT_GE(writes, 1);
 }
 
 } // namespace

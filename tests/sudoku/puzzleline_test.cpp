@@ -87,7 +87,6 @@ TEST(PuzzleFileSolverTest, AnswersEveryPuzzleLineInOrder)
     EXPECT_EQ(lines[3], "unsolvable");
     EXPECT_EQ(lines[4], ValidSolution);
     EXPECT_EQ(totals.puzzles, 4);
-    EXPECT_GT(totals.guesses, 0);
 }
 
 } // namespace

@@ -20,9 +20,8 @@ void printStats(const PuzzleFileSolver::Totals &totals, double seconds)
 {
     const double perSecond = seconds > 0 ? static_cast<double>(totals.puzzles) / seconds : 0.0;
     const double puzzles = totals.puzzles > 0 ? static_cast<double>(totals.puzzles) : 1.0;
-    std::fprintf(stderr, "puzzles: %ld\npuzzles per second: %.1f\naverage passes: %.2f\naverage guesses: %.2f\n",
-                 totals.puzzles, perSecond, static_cast<double>(totals.passes) / puzzles,
-                 static_cast<double>(totals.guesses) / puzzles);
+    std::fprintf(stderr, "puzzles: %ld\npuzzles per second: %.1f\naverage guesses: %.2f\n", totals.puzzles,
+                 perSecond, static_cast<double>(totals.guesses) / puzzles);
 }
 
 } // namespace

@@ -22,7 +22,6 @@ PuzzleFileSolver::Totals PuzzleFileSolver::run(std::istream &in, std::ostream &o
         SolveStats stats;
         const SolveResult result = SudokuSolver::solve(parsed.grid, {}, &stats);
         ++totals.puzzles;
-        totals.passes += stats.passes;
         totals.guesses += stats.guesses;
         switch (result) {
         case SolveResult::Solved:

@@ -10,7 +10,6 @@ public:
     struct Totals
     {
         long puzzles = 0;
-        long passes = 0;
         long guesses = 0;
     };
 
