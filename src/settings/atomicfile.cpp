@@ -54,6 +54,16 @@ private:
     int m_fd;
 };
 
+// The rename lives in the folder: until the folder is on disk, a power cut may
+// bring back the old file. The save itself has succeeded either way.
+void syncFolderOf(const QByteArray &fileName)
+{
+    const QByteArray folder = QFile::encodeName(QFileInfo(QFile::decodeName(fileName)).absolutePath());
+    const Descriptor dir(::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (dir.get() >= 0)
+        ::fsync(dir.get());
+}
+
 } // namespace
 
 AtomicFile::AtomicFile(QString path, Access access, Writer writer)
@@ -119,4 +129,5 @@ void AtomicFile::write(const QByteArray &data) const
         discard(QStringLiteral("write error"), errno);
     if (::rename(tempName.constData(), targetName.constData()) != 0)
         discard(QStringLiteral("the file cannot be replaced"), errno);
+    syncFolderOf(targetName);
 }
