@@ -2,6 +2,7 @@
 #include "audiostream.h"
 #include "commandline.h"
 #include "connectionstream.h"
+#include "loopbackaddress.h"
 #include "passwordhash.h"
 #include "queryvalues.h"
 #include "recordformat.h"
@@ -291,6 +292,14 @@ TEST(PasswordHash, AnOldHashStillMatchesAndAsksForARehash)
     EXPECT_TRUE(right.needsRehash);
     EXPECT_FALSE(checkPassword(legacyHash, legacySalt, "ascolta49").matches);
     EXPECT_FALSE(checkPassword(legacyHash, "", "ascolta48").matches);
+}
+
+TEST(LoopbackAddress, OnlyThisMachinePasses)
+{
+    for (const char *yes : {"127.0.0.1", "127.1.2.3", "::1", "::ffff:127.0.0.1"})
+        EXPECT_TRUE(isLoopbackAddress(yes)) << yes;
+    for (const char *no : {"10.0.0.1", "128.0.0.1", "::2", "::ffff:10.0.0.1", "0.0.0.0", "", "localhost", "127"})
+        EXPECT_FALSE(isLoopbackAddress(no)) << no;
 }
 
 TEST(CommandLine, ReadsEveryOption)

@@ -10,7 +10,11 @@
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
+#include <arpa/inet.h>
 #include <chrono>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
 #include <fstream>
 #include <thread>
 
@@ -353,6 +357,68 @@ TEST_F(Pages, LogHasOneJsonLinePerRequestWithTheRawQuery)
     EXPECT_NE(page.find("\"status\":200"), std::string::npos);
     EXPECT_NE(page.find("\"time\":\""), std::string::npos);
     EXPECT_NE(waitForLogLine(logPath(), "/nowhere?mark=missing").find("\"status\":404"), std::string::npos);
+}
+
+// A raw connection, for clients no HTTP library would be.
+class RawClient final
+{
+public:
+    explicit RawClient(int port)
+        : m_fd(::socket(AF_INET, SOCK_STREAM, 0))
+    {
+        sockaddr_in addr{};
+        addr.sin_family = AF_INET;
+        addr.sin_port = htons(static_cast<std::uint16_t>(port));
+        addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        timeval limit{2, 0};
+        ::setsockopt(m_fd, SOL_SOCKET, SO_SNDTIMEO, &limit, sizeof limit);
+        ::setsockopt(m_fd, SOL_SOCKET, SO_RCVTIMEO, &limit, sizeof limit);
+        m_connected = ::connect(m_fd, reinterpret_cast<sockaddr *>(&addr), sizeof addr) == 0;
+    }
+    ~RawClient() { ::close(m_fd); }
+    bool connected() const { return m_connected; }
+    bool send(const std::string &bytes) { return ::send(m_fd, bytes.data(), bytes.size(), MSG_NOSIGNAL) > 0; }
+    // True once the server has closed its side (or reset the connection).
+    bool closedByServer()
+    {
+        char buf[4096];
+        const ssize_t n = ::recv(m_fd, buf, sizeof buf, MSG_DONTWAIT);
+        return n == 0 || (n < 0 && errno != EAGAIN && errno != EWOULDBLOCK);
+    }
+
+private:
+    int m_fd;
+    bool m_connected = false;
+};
+
+TEST_F(Pages, AHeadOfMegabytesIsCutOffEarly)
+{
+    RawClient client(server().config().mirrorPort(3));
+    ASSERT_TRUE(client.connected());
+    const std::string megabyte(1024 * 1024, 'a');
+    ASSERT_TRUE(client.send("GET /Radio/CaricaDati.asp?id=" + megabyte));
+    int sent = 1;
+    // The server stops reading after a bounded head; the kernel's buffers
+    // take a few megabytes more, then sending fails.
+    while (sent < 64 && client.send(megabyte))
+        ++sent;
+    EXPECT_LT(sent, 64) << "the server read 64 MB of one request line";
+    EXPECT_EQ(titleOf(get(*mirror(3), "/radio/AccessoSonvela.asp")), "accessoOK");
+}
+
+TEST_F(Pages, AClientThatNeverEndsItsHeadIsDropped)
+{
+    RawClient client(server().config().mirrorPort(4));
+    ASSERT_TRUE(client.connected());
+    ASSERT_TRUE(client.send("GET /radio/AccessoSonvela.asp HTTP/1.1\r\nHost: 127.0.0.1\r\nX-Slow: "));
+    // One byte every 200 ms: each read is quick, the head never ends.
+    const auto start = std::chrono::steady_clock::now();
+    bool closed = false;
+    while (!closed && std::chrono::steady_clock::now() - start < std::chrono::seconds(20)) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(200));
+        closed = client.closedByServer() || !client.send("x");
+    }
+    EXPECT_TRUE(closed) << "the head was still being read after 20 s";
 }
 
 TEST(StandinDatabase, AFileDatabaseKeepsUploadsAcrossRestarts)

@@ -43,12 +43,44 @@ ConnectionStream::ConnectionStream(socket_t sock, time_t readTimeoutSec, time_t 
     , m_readMs(static_cast<int>(readTimeoutSec * 1000))
     , m_writeMs(static_cast<int>(writeTimeoutSec * 1000))
 {
+    beginRequest();
 }
 
 void ConnectionStream::beginRequest()
 {
     m_atRequestStart = true;
     m_originalTarget.clear();
+    m_inHead = true;
+    m_headBytes = 0;
+    m_lastTwo[0] = m_lastTwo[1] = 0;
+    m_headDeadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(m_readMs);
+}
+
+bool ConnectionStream::headAllowed() const
+{
+    return !m_inHead || (m_headBytes < MaxHeadBytes && std::chrono::steady_clock::now() < m_headDeadline);
+}
+
+int ConnectionStream::waitMs() const
+{
+    if (!m_inHead)
+        return m_readMs;
+    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(m_headDeadline
+                                                                            - std::chrono::steady_clock::now());
+    return static_cast<int>(std::clamp<long long>(left.count(), 0, m_readMs));
+}
+
+// The head ends at an empty line: CR LF CR LF, or LF LF from a lax client.
+void ConnectionStream::countHead(const char *data, std::size_t size)
+{
+    for (std::size_t i = 0; i < size && m_inHead; ++i) {
+        const char c = data[i];
+        if (c == '\n' && (m_lastTwo[1] == '\n' || (m_lastTwo[1] == '\r' && m_lastTwo[0] == '\n')))
+            m_inHead = false;
+        m_lastTwo[0] = m_lastTwo[1];
+        m_lastTwo[1] = c;
+    }
+    m_headBytes += size;
 }
 
 bool ConnectionStream::waitForInput(int milliseconds) const
@@ -84,7 +116,7 @@ ssize_t ConnectionStream::fill()
         m_buffer.erase(0, m_pos);
         m_pos = 0;
     }
-    if (!ready(m_sock, POLLIN, m_readMs))
+    if (!headAllowed() || !ready(m_sock, POLLIN, waitMs()))
         return -1;
     char chunk[readChunk];
     ssize_t n = 0;
@@ -143,14 +175,20 @@ ssize_t ConnectionStream::read(char *ptr, size_t size)
         m_atRequestStart = false;
         repairBufferedRequestLine();
     }
+    if (!headAllowed())
+        return -1;
     if (!hasBufferedInput()) {
         const ssize_t n = fill();
         if (n <= 0)
             return n;
     }
-    const std::size_t n = std::min(size, m_buffer.size() - m_pos);
+    std::size_t n = std::min(size, m_buffer.size() - m_pos);
+    if (m_inHead)
+        n = std::min(n, MaxHeadBytes - m_headBytes);
     m_buffer.copy(ptr, n, m_pos);
     m_pos += n;
+    if (m_inHead)
+        countHead(ptr, n);
     return static_cast<ssize_t>(n);
 }
 

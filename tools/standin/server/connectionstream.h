@@ -2,6 +2,7 @@
 
 #include <httplib.h>
 
+#include <chrono>
 #include <string>
 
 // One client connection as httplib reads and writes it, with one repair made
@@ -10,15 +11,23 @@
 // client, a space), which httplib would refuse with 400 and so lose the
 // value. Such characters are escaped for parsing; the target as sent is kept
 // for the pages and the log.
+//
+// A request head may take at most MaxHeadBytes and the read time-out in all:
+// past either the connection is dropped, so a client that sends megabytes of
+// header or one byte now and then holds neither memory nor a worker for long.
 class ConnectionStream final : public httplib::Stream
 {
 public:
+    static constexpr std::size_t MaxHeadBytes = 64 * 1024;
+
     ConnectionStream(socket_t sock, time_t readTimeoutSec, time_t writeTimeoutSec);
 
     // The next read starts a new request.
     void beginRequest();
     const std::string &originalTarget() const { return m_originalTarget; }
     bool hasBufferedInput() const { return m_pos < m_buffer.size(); }
+    // The last head ran past its size or time: the connection must end.
+    bool headCutOff() const { return !headAllowed(); }
     // Waits up to the time-out for input; false when none came.
     bool waitForInput(int milliseconds) const;
 
@@ -36,6 +45,10 @@ public:
 private:
     ssize_t fill();
     void repairBufferedRequestLine();
+    // Whether the head may go on, and how long to wait for more of it.
+    bool headAllowed() const;
+    int waitMs() const;
+    void countHead(const char *data, std::size_t size);
 
     socket_t m_sock;
     int m_readMs;
@@ -44,4 +57,8 @@ private:
     std::size_t m_pos = 0;
     bool m_atRequestStart = true;
     std::string m_originalTarget;
+    bool m_inHead = true;
+    std::size_t m_headBytes = 0;
+    char m_lastTwo[2] = {};
+    std::chrono::steady_clock::time_point m_headDeadline;
 };

@@ -31,6 +31,8 @@ bool SiteListener::open(std::string *error)
     server->set_keep_alive_timeout(2);
     server->set_read_timeout(5);
     server->set_write_timeout(5);
+    // Forms are all a body ever carries here.
+    server->set_payload_max_length(1024 * 1024);
     m_setup(*server, *m_closing);
     if (!server->bind_to_port(m_host, m_port)) {
         if (error)

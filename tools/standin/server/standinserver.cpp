@@ -3,6 +3,7 @@
 #include "database.h"
 #include "faultgate.h"
 #include "html.h"
+#include "loopbackaddress.h"
 #include "queryvalues.h"
 #include "requestlog.h"
 #include "routes.h"
@@ -65,6 +66,13 @@ std::string faultSummary(const StandinServer &server)
 void addAdmin(httplib::Server &server, StandinServer &standin)
 {
     const auto handler = [&standin](const httplib::Request &req, httplib::Response &res) {
+        // The stand-in may be told to listen on every address; its faults
+        // are still for this machine's tests alone.
+        if (!isLoopbackAddress(req.remote_addr)) {
+            res.status = 403;
+            res.set_content("the admin endpoint answers 127.0.0.1 only\n", "text/plain; charset=utf-8");
+            return;
+        }
         const QueryValues query(rawQuery(req));
         const auto param = [&](const char *key) {
             return query.has(key) ? query.value(key) : req.get_param_value(key);

@@ -29,7 +29,7 @@ bool TolerantServer::process_and_close_socket(socket_t sock)
             if (!stream.originalTarget().empty())
                 req.target = stream.originalTarget();
         });
-        if (!ok || connectionClosed)
+        if (!ok || connectionClosed || stream.headCutOff())
             break;
         --count;
     }
