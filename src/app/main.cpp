@@ -11,6 +11,7 @@
 #include "platform/proxyrelay.h"
 #include "platform/qtproxysession.h"
 #include "platform/randomsource.h"
+#include "recording/audioctllibrary.h"
 #include "service/linerecords.h"
 #include "settings/tfrm_gestioneopzioni.h"
 #include "settings/tfrm_gestioneutente.h"
@@ -47,7 +48,10 @@ int main(int argc, char **argv)
     MprisNowPlaying nowPlaying(QDBusConnection::sessionBus());
     SeededRandom random(static_cast<std::uint64_t>(QDateTime::currentMSecsSinceEpoch()));
 
-    TFrm_Sonvela Frm_Sonvela({browsers, dialogs, shell, nowPlaying, random, &proxy, folders, deployment.deployment});
+    AudioCtlLibrary recording(AudioCtlLibrary::defaultCandidates(QCoreApplication::applicationDirPath()));
+
+    TFrm_Sonvela Frm_Sonvela(
+        {browsers, dialogs, shell, nowPlaying, random, &proxy, folders, deployment.deployment, &recording});
     dialogs.setParent(&Frm_Sonvela);
     for (const QString &problem : deployment.problems)
         dialogs.error(problem);

@@ -15,6 +15,7 @@
 #include "platform/nowplaying.h"
 #include "platform/randomsource.h"
 #include "platform/shell.h"
+#include "recording/recorderpage.h"
 #include "service/linerecords.h"
 #include "service/pagecapture.h"
 #include "service/serviceaccess.h"
@@ -222,13 +223,12 @@ void TFrm_Sonvela::buildPlayerArea(QWidget *parent)
     m_area.Lbl_Caricamento->hide();
 
     tabs->addTab(page0, QStringLiteral("Radio - Web Site"));
-    auto *recorder = new QWidget;
-    recorder->setObjectName(QStringLiteral("TabRecorder"));
-    m_folderLabel = new QLabel(recorder);
-    m_folderLabel->setObjectName(QStringLiteral("Lbl_Folder"));
-    m_folderLabel->setGeometry(10, 10, 530, 16);
-    m_folderLabel->setStyleSheet(QStringLiteral("color: #ddd;"));
-    tabs->addTab(recorder, QStringLiteral("Audio Recording"));
+    m_recorder = new RecorderPage({m_platform.recording, m_platform.dialogs, m_platform.shell,
+                                   m_platform.deployment.productAddress() + QStringLiteral("/AudioRecording.exe"),
+                                   m_platform.folders.settingsFolder(), m_platform.folders.recordingFolder()});
+    tabs->addTab(m_recorder, QStringLiteral("Audio Recording"));
+    connect(tabs, &QTabWidget::currentChanged, this, &TFrm_Sonvela::Pnl_AscoltaChange);
+    connect(m_recorder, &RecorderPage::pageChangeRequested, this, &TFrm_Sonvela::Pnl_AscoltaChange);
 
     static const char *const sections[][2] = {{"WB_Video", "Video"},       {"WB_Forum", "Forum"},
                                               {"WB_Hotel", "Hotel"},       {"WB_Community", "Community"},
@@ -390,7 +390,6 @@ void TFrm_Sonvela::runStartUp()
     m_keyboard = new KeyboardRouterFilter([this] { return m_area.Pnl_Ascolta->currentIndex(); },
                                           [this](int page) { return browserOfPage(page); }, this);
     qApp->installEventFilter(m_keyboard);
-    m_recorderFirstVisit = true;
     m_panels->Lbl_SostieniSonvela->setText(QStringLiteral("HOT video"));
     m_panels->Lbl_SostieniSonvela->setToolTip(QStringLiteral("HOT video"));
     m_panels->Lbl_SostieniSonvela->setStyleSheet(m_panels->Lbl_SostieniSonvela->styleSheet()
@@ -402,7 +401,7 @@ void TFrm_Sonvela::runStartUp()
     setWindowCaption(WindowModes::standardCaption());
 
     m_state.recordingFolder = m_platform.folders.recordingFolder();
-    m_folderLabel->setText(m_state.recordingFolder);
+    m_recorder->setRecordingFolder(m_state.recordingFolder);
     m_state.PageStationName.clear();
 
     m_rightClick = new RightClickFilter(this);
@@ -440,6 +439,12 @@ void TFrm_Sonvela::readAccountAndProxy()
     m_state.proxy = ProxyFile::read(m_state.settingsFolder);
     if (m_platform.proxy)
         ProxyFile::applyAtStartup(m_state.proxy, *m_platform.proxy);
+}
+
+void TFrm_Sonvela::Pnl_AscoltaChange()
+{
+    if (m_area.Pnl_Ascolta->currentIndex() == 1)
+        m_recorder->visit();
 }
 
 Browser *TFrm_Sonvela::browserOfPage(int page) const

@@ -16,6 +16,7 @@
 #include <array>
 #include <memory>
 
+class AudioRecordModule;
 class Browser;
 class BrowserFactory;
 class CatalogueController;
@@ -30,6 +31,7 @@ class ProxySession;
 class QLabel;
 class QTabWidget;
 class RandomSource;
+class RecorderPage;
 class RightClickFilter;
 class ServiceAccess;
 class Shell;
@@ -62,6 +64,7 @@ public:
         ProxySession *proxy; // may be null: no proxy is ever applied
         SystemFolders folders;
         Deployment deployment;
+        AudioRecordModule *recording = nullptr; // null: the recorder offers its installation
     };
 
     explicit TFrm_Sonvela(Platform platform, QWidget *parent = nullptr);
@@ -80,6 +83,7 @@ public:
     ServiceAccess &serviceAccess() { return *m_access; }
     WindowModes &windowModes() { return *m_modes; }
     SudokuBoard &sudokuBoard() { return *m_sudoku; }
+    RecorderPage &recorder() { return *m_recorder; }
     PreferenceSync &preferenceSync() { return *m_preferences; }
     Browser &WB_Principale() { return *m_area.WB_Principale; }
     Browser &Wb_CaricaPreferenze() { return *m_preferencesBrowser; }
@@ -144,6 +148,8 @@ private:
     void readAccountAndProxy();
     void showMirrorDot(int mirror, bool on);
     void saveOptionsNow();
+    // The page control's change handling.
+    void Pnl_AscoltaChange();
 
     Platform m_platform;
     SonvelaState m_state;
@@ -154,7 +160,6 @@ private:
     QWidget *m_panel2 = nullptr;
     QWidget *m_pnlSponsorAgg = nullptr;
     QLabel *m_description = nullptr;
-    QLabel *m_folderLabel = nullptr;
     std::array<QLabel *, 7> m_dots{};
     QLabel *m_dotOn = nullptr;
     QLabel *m_dotOff = nullptr;
@@ -163,7 +168,7 @@ private:
     std::array<Browser *, 8> m_sectionBrowsers{}; // pages 2..7
     SudokuBoard *m_sudoku = nullptr;
     QString m_windowHint;
-    bool m_recorderFirstVisit = false;
+    RecorderPage *m_recorder = nullptr;
     std::vector<QWidget *> m_languageWindows;
     TFrm_GestioneOpzioni *m_optionsWindow = nullptr;
     TFrm_GestioneUtente *m_accountWindow = nullptr;
