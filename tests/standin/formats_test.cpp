@@ -9,6 +9,7 @@
 #include "requestlog.h"
 #include "seeddata.h"
 #include "stationsynth.h"
+#include "streampacer.h"
 
 #include "service/linerecords.h"
 
@@ -361,6 +362,49 @@ TEST(StationSynth, StationsSoundDifferentButEachAlwaysTheSame)
     EXPECT_NE(StationSynth(3).tempo() * 100 + StationSynth(3).rootNote(),
               StationSynth(9).tempo() * 100 + StationSynth(9).rootNote());
 }
+
+// A listener gets a 64 KiB burst on connect and then audio at real time,
+// staying as far ahead as the burst put it: real chunks of both formats.
+class StreamPacing : public ::testing::TestWithParam<AudioStream::Format>
+{
+};
+
+TEST_P(StreamPacing, BurstOnConnectThenRealTime)
+{
+    const std::atomic<bool> stopping{false};
+    AudioStream stream(6, GetParam(), stopping);
+    StreamPacer pacer(StationSynth::sampleRate);
+    std::uint64_t frames = 0;
+    std::size_t largestChunk = 0;
+    const auto sendWhileDue = [&](double elapsed) {
+        std::size_t bytes = 0;
+        while (pacer.nextDue().count() <= elapsed) {
+            const std::string chunk = stream.nextChunk();
+            pacer.sent(AudioStream::chunkFrames, chunk.size());
+            frames += AudioStream::chunkFrames;
+            bytes += chunk.size();
+            largestChunk = std::max(largestChunk, chunk.size());
+        }
+        return bytes;
+    };
+    const std::size_t burst = sendWhileDue(0);
+    EXPECT_GE(burst, StreamPacer::burstBytes);
+    EXPECT_LE(burst, StreamPacer::burstBytes + 2 * largestChunk);
+    const double lead = double(frames) / StationSynth::sampleRate;
+    const double bytesPerSecond = GetParam() == AudioStream::Format::Mp3 ? 96000 / 8 : 2 * StationSynth::sampleRate;
+    EXPECT_NEAR(lead, double(StreamPacer::burstBytes) / bytesPerSecond, 0.5);
+
+    const double chunkSeconds = double(AudioStream::chunkFrames) / StationSynth::sampleRate;
+    for (const double elapsed : {0.05, 1.0, 7.3}) {
+        sendWhileDue(elapsed);
+        const double ahead = double(frames) / StationSynth::sampleRate - elapsed;
+        EXPECT_GE(ahead, lead - chunkSeconds) << elapsed;
+        EXPECT_LE(ahead, lead + chunkSeconds) << elapsed;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Formats, StreamPacing, ::testing::Values(AudioStream::Format::Mp3, AudioStream::Format::Wav),
+                         [](const auto &testCase) { return testCase.param == AudioStream::Format::Mp3 ? "Mp3" : "Wav"; });
 
 TEST(WavHeader, DescribesMono16BitAtTheSampleRate)
 {

@@ -38,6 +38,7 @@ AudioStream::AudioStream(int stationId, Format format, const std::atomic<bool> &
     , m_format(format)
     , m_stopping(stopping)
     , m_start(std::chrono::steady_clock::now())
+    , m_pacer(StationSynth::sampleRate)
 {
     if (format == Format::Mp3)
         m_encoder = std::make_unique<Mp3Encoder>(StationSynth::sampleRate, 96);
@@ -54,13 +55,11 @@ bool AudioStream::waitForTurn()
 {
     using namespace std::chrono;
     while (!m_stopping.load()) {
-        const double produced = static_cast<double>(m_frames) / StationSynth::sampleRate;
-        const double elapsed = duration<double>(steady_clock::now() - m_start).count();
-        const double ahead = produced - elapsed - leadSeconds;
-        if (ahead <= 0)
+        const StreamPacer::Seconds wait = m_pacer.nextDue() - (steady_clock::now() - m_start);
+        if (wait.count() <= 0)
             return true;
         // Short slices, so a stopping server is never kept waiting.
-        std::this_thread::sleep_for(duration<double>(std::min(ahead, 0.05)));
+        std::this_thread::sleep_for(std::min(wait, StreamPacer::Seconds(0.05)));
     }
     return false;
 }
@@ -69,7 +68,6 @@ std::string AudioStream::nextChunk()
 {
     std::vector<std::int16_t> pcm(chunkFrames);
     m_synth.render(pcm.data(), pcm.size());
-    m_frames += pcm.size();
     std::string bytes;
     if (m_format == Format::Wav) {
         if (!m_headerSent)
@@ -79,5 +77,6 @@ std::string AudioStream::nextChunk()
         bytes = m_encoder->encode(pcm.data(), pcm.size());
     }
     m_headerSent = true;
+    m_pacer.sent(pcm.size(), bytes.size());
     return bytes;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "stationsynth.h"
+#include "streampacer.h"
 
 #include <atomic>
 #include <chrono>
@@ -9,15 +10,14 @@
 
 class Mp3Encoder;
 
-// One listener's stream: synthesised, encoded and paced at real time plus a
-// small lead, so a listener costs a bounded share of the CPU and a player
-// still fills its buffer at once.
+// One listener's stream: synthesised, encoded, sent in a burst on connect and
+// then at real time, so a player starts at once and a listener costs a
+// bounded share of the CPU.
 class AudioStream final
 {
 public:
     enum class Format { Mp3, Wav };
 
-    static constexpr double leadSeconds = 1.5;
     static constexpr std::size_t chunkFrames = 4608; // four MP3 frames, about 0.1 s
 
     AudioStream(int stationId, Format format, const std::atomic<bool> &stopping);
@@ -38,7 +38,7 @@ private:
     std::unique_ptr<Mp3Encoder> m_encoder;
     const std::atomic<bool> &m_stopping;
     std::chrono::steady_clock::time_point m_start;
-    std::uint64_t m_frames = 0;
+    StreamPacer m_pacer;
     bool m_headerSent = false;
 };
 
