@@ -3,7 +3,7 @@
 #include "relayserver.h"
 
 ProxyRelay::ProxyRelay(QObject *parent)
-    : QObject(parent), m_server(new RelayServer([this] { return route(); }, &m_connections))
+    : QObject(parent), m_server(new RelayServer([this] { return route(); }, &m_connections, &m_headTimeoutMs))
 {
     m_thread.setObjectName(QStringLiteral("ProxyRelay"));
     m_server->moveToThread(&m_thread);
@@ -54,4 +54,9 @@ RelayRoute ProxyRelay::route() const
 int ProxyRelay::connectionCount() const
 {
     return m_connections;
+}
+
+void ProxyRelay::setHeadTimeout(int milliseconds)
+{
+    m_headTimeoutMs = milliseconds;
 }

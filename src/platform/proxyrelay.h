@@ -40,12 +40,18 @@ public:
     // Client connections not yet closed.
     int connectionCount() const;
 
+    // How long a client may take to send its request head before it is
+    // answered 408 and closed; for connections accepted from now on.
+    static constexpr int DefaultHeadTimeoutMs = 20000;
+    void setHeadTimeout(int milliseconds);
+
     Q_DISABLE_COPY_MOVE(ProxyRelay)
 
 private:
     mutable QMutex m_routeLock; // the relay's thread reads the route
     RelayRoute m_route;
     std::atomic<int> m_connections = 0;
+    std::atomic<int> m_headTimeoutMs = DefaultHeadTimeoutMs;
     quint16 m_port = 0;
     QThread m_thread;
     RelayServer *m_server; // lives on m_thread, deleted when it finishes

@@ -30,13 +30,14 @@ void pump(QTcpSocket *from, QTcpSocket *to)
 
 } // namespace
 
-RelayConnection::RelayConnection(QTcpSocket *client, RelayRoute route, QObject *parent)
+RelayConnection::RelayConnection(QTcpSocket *client, RelayRoute route, int headTimeoutMs, QObject *parent)
     : QObject(parent), m_client(client), m_route(std::move(route))
 {
     m_client->setParent(this);
     m_client->setReadBufferSize(ReadBufferSize);
     m_timer.setSingleShot(true);
     connect(&m_timer, &QTimer::timeout, this, &RelayConnection::timedOut);
+    m_timer.start(headTimeoutMs);
     connect(m_client, &QTcpSocket::readyRead, this, &RelayConnection::clientReadyRead);
     connect(m_client, &QTcpSocket::bytesWritten, this, &RelayConnection::pumpToClient);
     connect(m_client, &QTcpSocket::disconnected, this, &RelayConnection::settle);
@@ -135,7 +136,9 @@ void RelayConnection::targetFailed()
 
 void RelayConnection::timedOut()
 {
-    if (m_stage == Stage::Connecting)
+    if (m_stage == Stage::RequestHead)
+        refuse(408, "Request Timeout", QStringLiteral("The request head did not arrive in time."));
+    else if (m_stage == Stage::Connecting)
         refuse(502, "Bad Gateway", QStringLiteral("Cannot reach %1: no answer.").arg(m_targetName));
     else
         finish(); // closing took too long: drop both sides

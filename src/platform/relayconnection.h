@@ -20,7 +20,9 @@ class RelayConnection final : public QObject
     Q_OBJECT
 
 public:
-    RelayConnection(QTcpSocket *client, RelayRoute route, QObject *parent);
+    // A client whose request head is not complete after headTimeoutMs is
+    // answered 408 and closed, so a slow client holds nothing for long.
+    RelayConnection(QTcpSocket *client, RelayRoute route, int headTimeoutMs, QObject *parent);
     ~RelayConnection() override;
 
     Q_DISABLE_COPY_MOVE(RelayConnection)
@@ -52,5 +54,5 @@ private:
     bool m_announceTunnel = false;
     bool m_finished = false;
     QString m_targetName;
-    QTimer m_timer; // connecting, then closing: neither may hang for ever
+    QTimer m_timer; // head, connecting, then closing: none may hang for ever
 };

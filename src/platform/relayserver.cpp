@@ -6,8 +6,9 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 
-RelayServer::RelayServer(std::function<RelayRoute()> routeNow, std::atomic<int> *connections)
-    : m_routeNow(std::move(routeNow)), m_connections(connections)
+RelayServer::RelayServer(std::function<RelayRoute()> routeNow, std::atomic<int> *connections,
+                         const std::atomic<int> *headTimeoutMs)
+    : m_routeNow(std::move(routeNow)), m_connections(connections), m_headTimeoutMs(headTimeoutMs)
 {
 }
 
@@ -29,7 +30,7 @@ quint16 RelayServer::listen()
 void RelayServer::acceptConnections()
 {
     while (QTcpSocket *client = m_server->nextPendingConnection()) {
-        auto *connection = new RelayConnection(client, m_routeNow(), this);
+        auto *connection = new RelayConnection(client, m_routeNow(), *m_headTimeoutMs, this);
         ++*m_connections;
         connect(connection, &QObject::destroyed, this, [this] { --*m_connections; });
     }

@@ -17,8 +17,10 @@ class RelayServer final : public QObject
 
 public:
     // routeNow gives the route for a connection being accepted; connections
-    // counts the client connections not yet closed.
-    RelayServer(std::function<RelayRoute()> routeNow, std::atomic<int> *connections);
+    // counts the client connections not yet closed; headTimeoutMs is read
+    // for each new connection.
+    RelayServer(std::function<RelayRoute()> routeNow, std::atomic<int> *connections,
+                const std::atomic<int> *headTimeoutMs);
     ~RelayServer() override;
 
     // Listens on 127.0.0.1 on a free port; the port, or 0 on failure.
@@ -32,5 +34,6 @@ private:
 
     std::function<RelayRoute()> m_routeNow;
     std::atomic<int> *m_connections;
+    const std::atomic<int> *m_headTimeoutMs;
     QTcpServer *m_server = nullptr;
 };

@@ -259,6 +259,21 @@ TEST_F(RelayTest, OverlongHeadIsRefused)
     EXPECT_TRUE(answer.startsWith("HTTP/1.1 431 ")) << answer.left(40).toStdString();
 }
 
+TEST_F(RelayTest, ClientThatNeverEndsItsHeadIsAnswered408AndClosed)
+{
+    relay.setHeadTimeout(300);
+    Client client(relay.port());
+    client.send("GET http://radio.example/ HTTP/1.1\r\nX-Slow: ");
+    // A byte now and then: the connection is busy, the head never ends.
+    for (int i = 0; i < 200 && client.received().isEmpty(); ++i) {
+        client.send("x");
+        QTest::qWait(20);
+    }
+    EXPECT_TRUE(client.waitClosed());
+    EXPECT_TRUE(client.received().startsWith("HTTP/1.1 408 ")) << client.received().left(40).toStdString();
+    EXPECT_TRUE(relayIdle());
+}
+
 TEST_F(RelayTest, ClientLeavingBeforeItsHeadLeavesNothingOpen)
 {
     {
