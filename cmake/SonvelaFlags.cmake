@@ -10,3 +10,10 @@ if(SONVELA_SANITIZE)
     -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=all)
   target_link_options(sonvela_flags INTERFACE -fsanitize=address,undefined)
 endif()
+if(SONVELA_FUZZ)
+  # Coverage for the fuzzer on every library the targets link; the fuzzer's
+  # own main is linked into the targets alone.
+  target_compile_options(sonvela_flags INTERFACE
+    -fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=all)
+  target_link_options(sonvela_flags INTERFACE -fsanitize=address,undefined)
+endif()
