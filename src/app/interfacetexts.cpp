@@ -56,7 +56,7 @@ constexpr Row rows[] = {
     { 38, u"Aggiungi emittente", u"Add station", u"Ajouter une station", u"Añadir emisora" },
     { 39, u"Esci senza salvare", u"Exit without saving", u"Quitter sans enregistrer", u"Salir sin guardar" },
     { 40, u"Salva ed esci", u"Save and exit", u"Enregistrer et quitter", u"Guardar y salir" },
-    { 42, u"Ricerca Radio", u"Search radio", u"Rechercher une radio", u"Buscar radio" },
+    { 42, u"Ricerca Radio", u"Search radio", u"Chercher radio", u"Buscar radio" },
     { 43, u"Visualizza tutte", u"Show all", u"Tout afficher", u"Ver todas" },
     { 45, u"Torna alla pagina precedente", u"Back to the previous page", u"Revenir à la page précédente",
         u"Volver a la página anterior" },

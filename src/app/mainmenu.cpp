@@ -1,6 +1,8 @@
 #include "mainmenu.h"
 
 #include "platform/deployment.h"
+#include "theme/designimages.h"
+#include "theme/menucaption.h"
 
 #include <QMenu>
 #include <QMenuBar>
@@ -19,8 +21,10 @@ MainMenu::MainMenu(QMenuBar *bar, const Deployment &deployment) : QObject(bar)
     Inglese1 = addItem(Lingua1, "Inglese1", QStringLiteral("Français"));
     Spagnolo1 = addItem(Lingua1, "Spagnolo1", QStringLiteral("Español"));
     int tag = 1;
-    for (QAction *item : {Italiano1, Francese1, Inglese1, Spagnolo1})
-        item->setData(tag++);
+    for (QAction *item : {Italiano1, Francese1, Inglese1, Spagnolo1}) {
+        item->setData(tag);
+        item->setIcon(DesignImages::languageFlag(tag++));
+    }
 
     Visualizza1 = addMenu(bar, "Visualizza1", QStringLiteral("Visualizza"));
     Rimpicciolisciinalto1 = addItem(Visualizza1, "Rimpicciolisciinalto1", QStringLiteral("Rimpicciolisci in alto"));
@@ -83,7 +87,7 @@ QMenu *MainMenu::addMenu(QMenuBar *bar, const char *name, const QString &caption
 
 QAction *MainMenu::addItem(QMenu *menu, const char *name, const QString &caption)
 {
-    QAction *action = menu->addAction(caption);
+    QAction *action = menu->addAction(menuCaption(caption));
     action->setObjectName(QLatin1String(name));
     return action;
 }

@@ -1,6 +1,5 @@
 #include "tfrm_sonvela.h"
 
-#include "designimages.h"
 #include "keyboardrouterfilter.h"
 #include "languageapplier.h"
 #include "mainmenu.h"
@@ -33,6 +32,8 @@
 #include "stations/stationpanels.h"
 #include "stations/stationplayer.h"
 #include "sudoku/sudokuboard.h"
+#include "theme/designimages.h"
+#include "theme/menucaption.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -106,6 +107,8 @@ void TFrm_Sonvela::buildWindow()
     m_description->setObjectName(QStringLiteral("Lbl_DescrizioneTasto"));
     m_description->setGeometry(0, 0, 561, 14);
     m_description->setAlignment(Qt::AlignCenter);
+    // It only speaks: clicks and moves go to whatever lies under it.
+    m_description->setAttribute(Qt::WA_TransparentForMouseEvents);
     m_description->setStyleSheet(
         QStringLiteral("color: white; font-family: 'Times New Roman', 'DejaVu Serif'; font-size: 11px;"));
     QPalette descriptionPalette = m_description->palette();
@@ -149,7 +152,7 @@ void TFrm_Sonvela::buildWindow()
         m_panels,
         [this](int panelNo, int slot, const QString &name) {
             if (QAction *entry = m_tray->radioEntry(panelNo, slot))
-                entry->setText(name);
+                entry->setText(menuCaption(name));
         },
         [this](const QString &caption) { setWindowCaption(caption); }};
     m_catalogue = new CatalogueController(m_area, m_state.mirrors, catalogueFields, catalogueUi, *m_capture,
@@ -192,12 +195,17 @@ void TFrm_Sonvela::buildWindow()
                                  "QTabWidget::pane { border: 1px solid #333; background: black; }"
                                  "QTabBar::tab { background: #222; color: #ddd; padding: 2px 6px; font-size: 10px; }"
                                  "QTabBar::tab:selected { background: #ff8c00; color: black; }"
+                                 // The narrow option windows hold three long French captions.
+                                 "QDialog QTabBar::tab { font-size: 9px; padding: 2px 4px; }"
                                  "#Pnl_Tv, #ClientArea { background: black; }"));
 }
 
 void TFrm_Sonvela::buildPlayerArea(QWidget *parent)
 {
-    auto *tabs = new QTabWidget(parent);
+    // The listening area sits in the background's frame, under the description
+    // line: 1 + 392 pixels below its top is where the sponsor strip begins.
+    QWidget *frame = panel(parent, "ListeningFrame", QRect(0, 14, 561, 463));
+    auto *tabs = new QTabWidget(frame);
     tabs->setObjectName(QStringLiteral("Pnl_Ascolta"));
     tabs->setGeometry(1, 1, 559, 392);
     m_area.Pnl_Ascolta = tabs;
@@ -293,6 +301,9 @@ void TFrm_Sonvela::buildRightColumn(QWidget *parent)
                                                                     : Catalogue::List::NewStations;
                                      return m_state.catalogue.station(list, slot).Name;
                                  });
+    // The dots reach 2 pixels into the panels' frame; they stay whole on top of it.
+    for (QLabel *dot : m_dots)
+        dot->raise();
 
     m_pnlSponsorAgg = panel(parent, "Pnl_SponsorAgg", QRect(563, 332, 153, 145));
     m_area.WB_SponsorAggiuntivi = m_platform.browsers.createVisibleBrowser(m_pnlSponsorAgg);
@@ -668,7 +679,7 @@ void TFrm_Sonvela::refreshFavourites()
         const PersonalStation &station = m_state.options.personalStations[static_cast<std::size_t>(n - 1)];
         any = any || !station.name.isEmpty();
         if (QAction *entry = m_tray->radioEntry(2, n)) {
-            entry->setText(station.name);
+            entry->setText(menuCaption(station.name));
             entry->setVisible(station.id != 0);
         }
     }

@@ -1,6 +1,6 @@
 #include "trayicon.h"
 
-#include "designimages.h"
+#include "theme/designimages.h"
 
 #include <QMenu>
 #include <QSystemTrayIcon>

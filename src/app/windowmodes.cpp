@@ -90,6 +90,7 @@ void WindowModes::Atuttoschermo1Click()
         const int H = client.height();
         m_c.Pnl_Tv->setGeometry(0, 0, W, H);
         m_c.Sfondo->setGeometry(0, 0, W, H);
+        frameListeningArea();
         m_c.Pnl_Ascolta->setGeometry(0, 0, W, H - 70);
         m_c.Panel1->setGeometry(0, H - 70, W, m_c.Panel1->height());
         m_c.Panel2->setGeometry(0, 0, W, m_c.Panel2->height());
@@ -110,11 +111,20 @@ void WindowModes::layoutNormal()
 {
     m_c.Pnl_Tv->setGeometry(m_c.Pnl_Tv->x(), m_c.Pnl_Tv->y(), 716, 477);
     m_c.Sfondo->setGeometry(0, 14, 561, 463);
+    frameListeningArea();
     m_c.Pnl_Ascolta->setGeometry(1, 1, 559, 392);
     m_c.Panel1->setGeometry(0, 407, 559, m_c.Panel1->height());
     m_c.Panel2->setGeometry(1, 1, 557, m_c.Panel2->height());
     layoutBrowsers();
     fitClientToChildren();
+}
+
+void WindowModes::frameListeningArea()
+{
+    // The listening area's positions count from the background's corner.
+    QWidget *frame = m_c.Pnl_Ascolta->parentWidget();
+    if (frame && frame != m_c.Pnl_Tv)
+        frame->setGeometry(m_c.Sfondo->geometry());
 }
 
 void WindowModes::layoutBrowsers()

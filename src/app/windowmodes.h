@@ -52,6 +52,7 @@ public:
 
 private:
     void setCompactItemsVisible(bool visible);
+    void frameListeningArea();
     void layoutBrowsers();
 
     Controls m_c;

@@ -2,6 +2,7 @@
 
 #include "dialogs.h"
 
+class QString;
 class QWidget;
 
 // Dialogs through QMessageBox and QInputDialog, parented to a window.
@@ -15,6 +16,8 @@ public:
     void error(const QString &text) override;
     bool askYesNo(const QString &caption, const QString &text) override;
     QString inputBox(const QString &caption, const QString &prompt, const QString &defaultText) override;
+    // Wide enough to show the whole caption in the title bar and the prompt.
+    static int inputBoxWidth(const QWidget &box, const QString &caption, const QString &prompt);
 
 private:
     QWidget *m_parent;

@@ -19,4 +19,7 @@ void ClickableLabel::mouseMoveEvent(QMouseEvent *event)
 {
     Q_EMIT hovered();
     QLabel::mouseMoveEvent(event);
+    // Taken here: passed on, the move would reach the background, whose
+    // filter hides the description this hover has just shown.
+    event->accept();
 }

@@ -2,7 +2,7 @@
 
 #include "clickablelabel.h"
 
-#include "app/designimages.h"
+#include "theme/designimages.h"
 
 #include <QEvent>
 #include <QLabel>
@@ -59,8 +59,8 @@ StationPanels::StationPanels(QWidget *mainPanel, QLabel *description, TextFor te
     PageControl1->addTab(three, QStringLiteral("New"));
     connect(PageControl1, &QTabWidget::currentChanged, this, &StationPanels::onPageChanged);
 
-    Label2 = buildSideLabel(mainPanel, "Label2", QStringLiteral("Ricerca Radio"), QRect(562, 17, 72, 14), 2);
-    Label3 = buildSideLabel(mainPanel, "Label3", QStringLiteral("Visualizza tutte"), QRect(636, 17, 80, 14), 3);
+    Label2 = buildSideLabel(mainPanel, "Label2", QStringLiteral("Ricerca Radio"), QRect(561, 17, 76, 14), 2);
+    Label3 = buildSideLabel(mainPanel, "Label3", QStringLiteral("Visualizza tutte"), QRect(637, 17, 79, 14), 3);
     Lbl_SostieniSonvela = buildSideLabel(mainPanel, "Lbl_SostieniSonvela", QStringLiteral("HOT video"),
                                          QRect(563, 34, 90, 14), 12);
     ImgIndietro = buildSideLabel(mainPanel, "ImgIndietro", QString(), QRect(668, 34, 16, 14), 8);

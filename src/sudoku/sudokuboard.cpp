@@ -6,6 +6,7 @@
 #include "sudokugridwidget.h"
 
 #include "platform/dialogs.h"
+#include "theme/textfit.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -140,6 +141,7 @@ void SudokuBoard::buildLevels()
     layout->setContentsMargins(8, 2, 8, 2);
     for (int i = 0; i < PuzzleGenerator::LevelCount; ++i) {
         auto *button = new QRadioButton(QString::fromLatin1(DesignLevelNames[i]), m_levelBox);
+        button->setObjectName(QStringLiteral("Rg_SudokuLevelItem%1").arg(i));
         m_levels->addButton(button, i);
         layout->addWidget(button);
     }
@@ -151,6 +153,7 @@ void SudokuBoard::applyTexts(const std::function<QString(int)> &text)
     m_newGame->setText(text(117));
     m_complete->setText(text(118));
     m_errorCheck->setText(text(119));
+    TextFit::fit(m_errorCheck);
     m_levelBox->setTitle(text(120));
     for (int i = 0; i < PuzzleGenerator::LevelCount; ++i)
         m_levels->button(i)->setText(text(121 + i));

@@ -13,5 +13,8 @@ QPixmap coverBackground(QSize size); // the cover panels' picture
 QPixmap background(QSize size);      // Sfondo
 QPixmap historyArrow(bool forward);  // ImgAvanti / ImgIndietro
 QIcon applicationIcon();             // 32 × 32 tray and window icon
+// 16 × 16, the flag of a "Lingua" item: 1 Italy, 2 United Kingdom, 3 France,
+// 4 Spain; any other language has none.
+QPixmap languageFlag(int language);
 
 } // namespace DesignImages

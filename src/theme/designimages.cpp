@@ -30,7 +30,75 @@ QPixmap verticalGradient(QSize size, const QColor &top, const QColor &bottom)
     return pixmap;
 }
 
+// Three bands of a flag, across (Spain) or down (Italy, France).
+void drawBands(QPainter &p, QRect area, const QColor (&bands)[3], const int (&weights)[3], Qt::Orientation orientation)
+{
+    const int total = weights[0] + weights[1] + weights[2];
+    const int length = orientation == Qt::Horizontal ? area.width() : area.height();
+    int start = 0;
+    for (int i = 0; i < 3; ++i) {
+        const int end = (i == 2) ? length : start + length * weights[i] / total;
+        const QRect band = orientation == Qt::Horizontal
+                               ? QRect(area.left() + start, area.top(), end - start, area.height())
+                               : QRect(area.left(), area.top() + start, area.width(), end - start);
+        p.fillRect(band, bands[i]);
+        start = end;
+    }
+}
+
+void drawUnionFlag(QPainter &p, QRect area)
+{
+    const QColor blue(1, 33, 105);
+    const QColor red(200, 16, 46);
+    p.fillRect(area, blue);
+    p.save();
+    p.setClipRect(area);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QLineF diagonals[2] = {QLineF(area.topLeft(), area.bottomRight() + QPoint(1, 1)),
+                                 QLineF(area.bottomLeft() + QPoint(0, 1), area.topRight() + QPoint(1, 0))};
+    for (const QLineF &line : diagonals) {
+        p.setPen(QPen(Qt::white, 3.0));
+        p.drawLine(line);
+        p.setPen(QPen(red, 1.0));
+        p.drawLine(line);
+    }
+    p.restore();
+    const QPoint c = area.center();
+    p.fillRect(QRect(area.left(), c.y() - 2, area.width(), 5), Qt::white);
+    p.fillRect(QRect(c.x() - 2, area.top(), 5, area.height()), Qt::white);
+    p.fillRect(QRect(area.left(), c.y() - 1, area.width(), 3), red);
+    p.fillRect(QRect(c.x() - 1, area.top(), 3, area.height()), red);
+}
+
 } // namespace
+
+QPixmap languageFlag(int language)
+{
+    QPixmap pixmap = transparent(QSize(16, 16));
+    if (language < 1 || language > 4)
+        return pixmap;
+    QPainter p(&pixmap);
+    const QRect area(0, 2, 16, 11);
+    switch (language) {
+    case 1:
+        drawBands(p, area, {QColor(0, 146, 70), Qt::white, QColor(206, 43, 55)}, {1, 1, 1}, Qt::Horizontal);
+        break;
+    case 2:
+        drawUnionFlag(p, area);
+        break;
+    case 3:
+        drawBands(p, area, {QColor(0, 85, 164), Qt::white, QColor(239, 65, 53)}, {1, 1, 1}, Qt::Horizontal);
+        break;
+    default:
+        drawBands(p, area, {QColor(170, 21, 27), QColor(241, 191, 0), QColor(170, 21, 27)}, {1, 2, 1},
+                  Qt::Vertical);
+        break;
+    }
+    p.setPen(QColor(0, 0, 0, 110));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(area.adjusted(0, 0, -1, -1));
+    return pixmap;
+}
 
 QPixmap serverDot(bool on)
 {

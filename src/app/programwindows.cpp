@@ -1,0 +1,56 @@
+#include "programwindows.h"
+
+#include "mainmenu.h"
+
+#include "options/tfrm_radiopersonale.h"
+#include "options/tfrm_radioprogrammata.h"
+#include "platform/browserfactory.h"
+#include "platform/dialogs.h"
+#include "service/linerecords.h"
+#include "settings/tfrm_gestioneopzioni.h"
+#include "settings/tfrm_gestioneutente.h"
+#include "web/tfrm_about.h"
+#include "web/tfrm_gestionenews.h"
+#include "web/tfrm_googlefinder.h"
+#include "web/tfrm_news.h"
+
+#include <QAction>
+
+ProgramWindows::ProgramWindows(TFrm_Sonvela::Platform platform)
+    : m_platform(platform)
+    , Frm_Sonvela(std::make_unique<TFrm_Sonvela>(std::move(platform)))
+{
+}
+
+// Members go in reverse order: the later windows, children of the main
+// window, before it.
+ProgramWindows::~ProgramWindows() = default;
+
+void ProgramWindows::startUp()
+{
+    TFrm_Sonvela *main = Frm_Sonvela.get();
+    main->FormCreate();
+
+    Frm_News = std::make_unique<TFrm_News>();
+    Frm_GestioneNews = std::make_unique<TFrm_GestioneNews>(main);
+    Frm_GestioneOpzioni = std::make_unique<TFrm_GestioneOpzioni>(main->state().options,
+                                                                 m_platform.folders.settingsFolder(), main);
+    try {
+        Frm_GestioneOpzioni->loadPlaylist();
+    } catch (const FileError &error) {
+        m_platform.dialogs.error(error.message());
+    }
+    Frm_RadioProgrammata = std::make_unique<TFrm_RadioProgrammata>(main);
+    Frm_About = std::make_unique<TFrm_About>(m_platform.deployment, main);
+    Frm_GoogleFinder = std::make_unique<TFrm_GoogleFinder>();
+    Frm_RadioPersonale = std::make_unique<TFrm_RadioPersonale>(main);
+    BrowserFactory &browsers = m_platform.browsers;
+    Frm_GestioneUtente = std::make_unique<TFrm_GestioneUtente>(
+        [&browsers](QWidget *parent) { return browsers.createVisibleBrowser(parent); }, m_platform.dialogs,
+        main->accountHost(), main);
+
+    main->setSettingsWindows(Frm_GestioneOpzioni.get(), Frm_GestioneUtente.get());
+    main->addLanguageWindow(Frm_RadioProgrammata.get());
+    QObject::connect(main->menu().About2, &QAction::triggered, Frm_About.get(), &QDialog::exec);
+    main->menu().About2->setEnabled(true);
+}
