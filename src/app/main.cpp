@@ -15,10 +15,17 @@
 #include <QDateTime>
 #include <QProcessEnvironment>
 
+#ifdef SONVELA_STARTUP_TRACE
+#include "startuptrace.h"
+#endif
+
 int main(int argc, char **argv)
 {
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
+#ifdef SONVELA_STARTUP_TRACE
+    StartupTrace trace;
+#endif
     QApplication::setApplicationName(QStringLiteral("Sonvela"));
     QApplication::setQuitOnLastWindowClosed(false);
     DarkLook::apply();
