@@ -123,7 +123,7 @@ void SudokuBoard::buildKeypad()
     }
     m_errorCheck = new QCheckBox(QStringLiteral("Controllo dinamico errori"), m_keypad);
     m_errorCheck->setObjectName(QStringLiteral("Chk_ControlloErrori"));
-    m_errorCheck->setGeometry(8, 120, 184, 26);
+    m_errorCheck->setGeometry(4, 120, 190, 26);
     QPalette palette = m_errorCheck->palette();
     palette.setColor(QPalette::WindowText, Qt::white);
     m_errorCheck->setPalette(palette);

@@ -184,7 +184,7 @@ TEST_F(ProgramLookTest, HoversDescribeAndOneClickOnTheSudokuTabOpensIt)
     for (const auto &[control, text] : hovers) {
         QTest::mouseMove(window, inWindow(control, control->rect().center()));
         EXPECT_TRUE(description->isVisible()) << control->objectName().toStdString();
-        EXPECT_EQ(description->text(), text);
+        EXPECT_EQ(description->text().toStdString(), text.toStdString());
     }
 
     // Back up from the entry to the listening area's tabs, then a single click.

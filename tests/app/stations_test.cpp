@@ -7,6 +7,7 @@
 #include "stations/stationplayer.h"
 
 #include <QMenu>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
 
@@ -70,13 +71,25 @@ TEST_F(StationsTest, TraySubmenusKeepTheirFixedOrders)
 
 TEST_F(StationsTest, HoverLightsTheBarOfTheRowAndDescribes)
 {
-    Q_EMIT panels().entry(3, 1)->hovered();
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    auto moveTo = [this](QWidget *w, QPoint at) { QTest::mouseMove(window->windowHandle(), w->mapTo(window.get(), at)); };
+    panels().PageControl1->setCurrentIndex(2);
+    moveTo(panels().entry(3, 1), QPoint(65, 7));
     EXPECT_FALSE(panels().bar(3, 15)->isHidden());
     EXPECT_EQ(panels().bar(3, 15)->y(), 14 * 18);
     EXPECT_EQ(window->Lbl_DescrizioneTasto()->text(), QStringLiteral("Clicca per ascoltare n1"));
-    Q_EMIT panels().entry(1, 15)->hovered();
+    panels().PageControl1->setCurrentIndex(0);
+    moveTo(panels().entry(1, 15), QPoint(65, 7));
     EXPECT_TRUE(panels().bar(3, 15)->isHidden());
     EXPECT_EQ(panels().bar(1, 15)->y(), 0);
+    EXPECT_FALSE(panels().bar(1, 15)->isHidden());
+    EXPECT_TRUE(window->Lbl_DescrizioneTasto()->isVisible());
+
+    // Onto the tab strip: the description goes, the entry's bar stays lit.
+    QTabBar *strip = panels().PageControl1->tabBar();
+    moveTo(strip, strip->tabRect(1).center());
+    EXPECT_FALSE(window->Lbl_DescrizioneTasto()->isVisible());
     EXPECT_FALSE(panels().bar(1, 15)->isHidden());
 }
 
