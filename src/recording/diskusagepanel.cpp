@@ -48,6 +48,8 @@ DiskUsagePanel::DiskUsagePanel(std::function<QString()> filePath, std::function<
     Series1 = new QPieSeries;
     Series1->setObjectName(QStringLiteral("Series1"));
     auto *chart = new QChart;
+    // Room around the pie for the percentages of the slices.
+    Series1->setPieSize(0.62);
     chart->addSeries(Series1);
     chart->legend()->hide();
     chart->setBackgroundVisible(false);

@@ -357,8 +357,9 @@ GstElement *GstAudioRecord::encoderBin(int, int)
             gst_object_unref(sink);
         }
     } else {
+        // Unbuffered, so the size on disk follows the recording tick by tick.
         const QByteArray description =
-            (QStringLiteral("audioconvert ! ") + preset.encoder + QStringLiteral(" ! filesink name=file")).toUtf8();
+            (QStringLiteral("audioconvert ! ") + preset.encoder + QStringLiteral(" ! filesink name=file buffer-mode=unbuffered")).toUtf8();
         bin = gst_parse_bin_from_description(description.constData(), TRUE, &error);
         if (bin) {
             GstElement *file = gst_bin_get_by_name(GST_BIN(bin), "file");

@@ -31,7 +31,7 @@ InstallationPanel::InstallationPanel(const QString &installerAddress, QWidget *p
     : QWidget(parent)
 {
     setObjectName(QStringLiteral("Pnl_InizializzaRecording"));
-    setAutoFillBackground(true);
+    setAttribute(Qt::WA_StyledBackground);
     setStyleSheet(QStringLiteral("#Pnl_InizializzaRecording { background: #101010; }"
                                  "QLabel { color: #e8e8e8; font-size: 13px; }"));
 

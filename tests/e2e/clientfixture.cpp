@@ -67,7 +67,7 @@ void ClientTest::startClient(int firstMirror)
     TFrm_Sonvela::Platform platform{*s_browsers, dialogs, shell, notices, random, nullptr,
                                     SystemFolders(root + QStringLiteral("/config/Sonvela"), root + QStringLiteral("/tmp"),
                                                   root + QStringLiteral("/home/Sonvela")),
-                                    deployment()};
+                                    deployment(), recordingModule};
     window = std::make_unique<TFrm_Sonvela>(platform);
     window->FormCreate();
     window->show();

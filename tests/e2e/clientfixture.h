@@ -13,6 +13,7 @@
 
 #include <memory>
 
+class AudioRecordModule;
 class WebEngineBrowser;
 
 // One real web engine and one stand-in for the whole program: both are slow
@@ -41,5 +42,6 @@ protected:
     FakeShell shell;
     RecordingNowPlaying notices;
     FixedRandom random;
+    AudioRecordModule *recordingModule = nullptr;
     std::unique_ptr<TFrm_Sonvela> window;
 };
