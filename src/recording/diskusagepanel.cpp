@@ -94,28 +94,38 @@ void DiskUsagePanel::refresh()
 void DiskUsagePanel::showFigures(qint64 file, qint64 free, qint64 total)
 {
     const DiskFigures::Slices slices = DiskFigures::slices(file, free, total);
+    // The three slices are made once and only take new values: rebuilding
+    // them ten times a second would cost the chart its layout each time.
     const std::pair<const char *, std::pair<double, QColor>> parts[] = {
         {"File size", {slices.file, FileColour}},
         {"Free disk space", {slices.free, FreeColour}},
         {"Usage disk space", {slices.usage, UsageColour}}};
-    Series1->clear();
-    QPieSlice *largest = nullptr;
-    for (const auto &[label, figure] : parts) {
-        QPieSlice *slice = Series1->append(QString::fromUtf8(label), figure.first);
-        slice->setColor(figure.second);
-        slice->setBorderColor(QColor(0x30, 0x30, 0x30));
-        slice->setLabelColor(QColor(0xee, 0xee, 0xee));
-        if (!largest || figure.first > largest->value())
+    if (Series1->count() != 3) {
+        Series1->clear();
+        for (const auto &[label, figure] : parts) {
+            QPieSlice *slice = Series1->append(QString::fromUtf8(label), 0);
+            slice->setColor(figure.second);
+            slice->setBorderColor(QColor(0x30, 0x30, 0x30));
+            slice->setLabelColor(QColor(0xee, 0xee, 0xee));
+        }
+    }
+    const QList<QPieSlice *> shown = Series1->slices();
+    const double sum = slices.file + slices.free + slices.usage;
+    QPieSlice *largest = shown.front();
+    for (int i = 0; i < 3; ++i) {
+        QPieSlice *slice = shown[i];
+        const double value = parts[i].second.first;
+        slice->setValue(value);
+        slice->setLabel(QStringLiteral("%1 %").arg(m_locale.toString(sum > 0 ? 100 * value / sum : 0, 'f', 1)));
+        slice->setLabelVisible(value > 0);
+        if (value > largest->value())
             largest = slice;
     }
-    const double sum = Series1->sum();
-    for (QPieSlice *slice : Series1->slices()) {
-        slice->setLabel(QStringLiteral("%1 %").arg(m_locale.toString(sum > 0 ? 100 * slice->value() / sum : 0, 'f', 1)));
-        slice->setLabelVisible(slice->value() > 0);
-    }
     // The largest slice stands out by 30 % of the radius.
-    largest->setExploded(true);
-    largest->setExplodeDistanceFactor(0.3);
+    for (QPieSlice *slice : shown) {
+        slice->setExploded(slice == largest);
+        slice->setExplodeDistanceFactor(0.3);
+    }
 
     Lbl_Free->setText(DiskFigures::format(static_cast<double>(free), m_locale));
     Lbl_Total->setText(DiskFigures::format(static_cast<double>(total), m_locale));
