@@ -2,8 +2,8 @@
 
 #include "errorpage.h"
 #include "pagetext.h"
+#include "sourcefile.h"
 
-#include <QFile>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
@@ -62,9 +62,7 @@ QString ExactSourceBrowser::documentProtocol() const
 
 void ExactSourceBrowser::saveDocument(const QString &path, SaveDone done)
 {
-    QFile file(path);
-    const bool ok = m_hasDocument && file.open(QIODevice::WriteOnly | QIODevice::Truncate)
-                    && file.write(m_body) == m_body.size() && file.flush();
+    const bool ok = m_hasDocument && writeSourceFile(path, m_body);
     if (done)
         done(ok);
 }
@@ -79,6 +77,7 @@ void ExactSourceBrowser::load(const QString &address)
         old->deleteLater();
     }
     Q_EMIT progressChange(0, ProgressScale);
+    m_titleReported = false;
     setTitle(address);
     const QUrl url = QUrl::fromUserInput(address);
     if (url.scheme() == QLatin1String("about")) {
@@ -126,15 +125,17 @@ void ExactSourceBrowser::finishLoad(const QUrl &location, const QByteArray &body
     m_location = location.toString();
     m_body = body;
     m_hasDocument = true;
-    // A page without a title shows its address, as the visible engine does.
-    setTitle(title.isEmpty() ? m_location : title);
+    // A page without a title shows its address, as the visible engine does;
+    // every finished navigation reports its title at least once.
+    setTitle(title.isEmpty() ? m_location : title, !m_titleReported);
     Q_EMIT progressChange(ProgressScale, ProgressScale);
 }
 
-void ExactSourceBrowser::setTitle(const QString &title)
+void ExactSourceBrowser::setTitle(const QString &title, bool evenIfSame)
 {
-    if (title == m_title)
+    if (title == m_title && !evenIfSame)
         return;
     m_title = title;
+    m_titleReported = true;
     Q_EMIT titleChange(title);
 }

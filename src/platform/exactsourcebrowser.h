@@ -42,7 +42,9 @@ private:
     void finishLoad(const QUrl &location, const QByteArray &body, const QString &title);
     void onDownloadProgress(qint64 received, qint64 total);
     void onFinished();
-    void setTitle(const QString &title);
+    // Reports a title that differs from the last, or any title when
+    // `evenIfSame`.
+    void setTitle(const QString &title, bool evenIfSame = false);
 
     QNetworkAccessManager *m_network;
     QPointer<QNetworkReply> m_reply;
@@ -52,4 +54,5 @@ private:
     QByteArray m_body;
     bool m_hasDocument = false;
     bool m_shown = false;
+    bool m_titleReported = false; // during the current navigation
 };

@@ -1,6 +1,7 @@
 #include "webenginebrowser.h"
 
 #include "errorpage.h"
+#include "sourcefile.h"
 #include "webenginesession.h"
 
 #include <QWebEngineHistory>
@@ -92,8 +93,11 @@ QString WebEngineBrowser::documentProtocol() const
 void WebEngineBrowser::saveDocument(const QString &path, SaveDone done)
 {
     if (!m_hasDocument || m_failed) {
+        // A page that could not be reached is captured like any other: its
+        // error page, as the exact-source engine keeps it.
+        const bool ok = m_hasDocument && writeSourceFile(path, m_failedSource);
         if (done)
-            done(false);
+            done(ok);
         return;
     }
     m_session.savePage(m_view->page(), path, std::move(done));
@@ -115,6 +119,7 @@ void WebEngineBrowser::onLoadingChanged(const QWebEngineLoadingInfo &info)
     case QWebEngineLoadingInfo::LoadStartedStatus:
         m_busy = true;
         m_failed = false;
+        m_titleReported = false;
         Q_EMIT progressChange(0, 100);
         return;
     case QWebEngineLoadingInfo::LoadStoppedStatus:
@@ -124,8 +129,10 @@ void WebEngineBrowser::onLoadingChanged(const QWebEngineLoadingInfo &info)
         if (info.errorDomain() != QWebEngineLoadingInfo::HttpStatusCodeDomain) {
             m_failed = true;
             m_failedUrl = info.url();
-            m_failedTitle = ErrorPage::forFailure(info.url(), info.errorString()).title;
-            Q_EMIT titleChange(m_failedTitle);
+            const ErrorPage page = ErrorPage::forFailure(info.url(), info.errorString());
+            m_failedTitle = page.title;
+            m_failedSource = page.source;
+            reportTitle(m_failedTitle);
         }
         break;
     case QWebEngineLoadingInfo::LoadSucceededStatus:
@@ -133,6 +140,11 @@ void WebEngineBrowser::onLoadingChanged(const QWebEngineLoadingInfo &info)
     }
     m_busy = false;
     m_hasDocument = true;
+    // The engine is silent when a page comes back with the title it had;
+    // every finished navigation still reports its title once.
+    const QString finalTitle = m_failed ? m_failedTitle : shownTitle(m_view->title());
+    if (!m_titleReported || finalTitle != m_reportedTitle)
+        reportTitle(finalTitle);
     Q_EMIT progressChange(100, 100);
 }
 
@@ -141,9 +153,21 @@ void WebEngineBrowser::onTitleChanged(const QString &title)
     // The engine's own error page has its own title; ours stands.
     if (m_failed)
         return;
+    reportTitle(shownTitle(title));
+}
+
+QString WebEngineBrowser::shownTitle(const QString &engineTitle) const
+{
     // Until a page names itself the engine shows its address without the
     // scheme; the service's title checks expect the whole address then.
     const QString address = m_view->url().toString();
     const QString withoutScheme = address.section(QStringLiteral("://"), 1);
-    Q_EMIT titleChange(!withoutScheme.isEmpty() && title == withoutScheme ? address : title);
+    return !withoutScheme.isEmpty() && engineTitle == withoutScheme ? address : engineTitle;
+}
+
+void WebEngineBrowser::reportTitle(const QString &title)
+{
+    m_titleReported = true;
+    m_reportedTitle = title;
+    Q_EMIT titleChange(title);
 }

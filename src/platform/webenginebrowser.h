@@ -45,6 +45,10 @@ public:
 private:
     void onLoadingChanged(const QWebEngineLoadingInfo &info);
     void onTitleChanged(const QString &title);
+    // The title as the service code reads it: the whole address until the
+    // page names itself.
+    QString shownTitle(const QString &engineTitle) const;
+    void reportTitle(const QString &title);
 
     WebEngineSession &m_session;
     QWebEngineView *m_view;
@@ -53,4 +57,8 @@ private:
     bool m_failed = false;
     QUrl m_failedUrl;
     QString m_failedTitle;
+    QByteArray m_failedSource;
+    // Whether this navigation has reported a title yet, and the last one reported.
+    bool m_titleReported = false;
+    QString m_reportedTitle;
 };

@@ -87,6 +87,17 @@ TEST_F(ExactSourceBrowserTest, RefreshLoadsTheSamePageAgain)
     EXPECT_EQ(server.requests().size(), 2u);
 }
 
+TEST_F(ExactSourceBrowserTest, EveryFinishedLoadReportsItsTitleOnceEvenWithoutOne)
+{
+    server.serve("/empty", "");
+    const QString address = server.url("/empty");
+    browser.navigate(address);
+    ASSERT_TRUE(events.waitForLoads(1));
+    browser.refresh();
+    ASSERT_TRUE(events.waitForLoads(2));
+    EXPECT_EQ(events.titles, (QStringList{address, address}));
+}
+
 TEST_F(ExactSourceBrowserTest, AboutBlankLoadsAnEmptyDocument)
 {
     browser.navigate(QStringLiteral("About:Blank"));

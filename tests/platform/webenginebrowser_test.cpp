@@ -80,6 +80,28 @@ TEST_F(WebEngineBrowserTest, PageWithoutTitleReportsItsWholeAddress)
         EXPECT_TRUE(title.startsWith(QStringLiteral("http://"))) << title.toStdString();
 }
 
+// The engine says nothing when a reload or a new page keeps the title; a
+// station page answering "caricamento" twice must still be heard twice.
+TEST_F(WebEngineBrowserTest, EveryFinishedLoadReportsItsTitleEvenWhenItRepeats)
+{
+    server.serve("/wait", "<html><head><title>caricamento</title></head><body>...</body></html>");
+    server.serve("/other", "<html><head><title>caricamento</title></head><body>other</body></html>");
+    std::unique_ptr<Browser> browser(factory->createVisibleBrowser(window));
+    BrowserEvents events(*browser);
+    const auto titlesSeen = [&] { return events.titles.count(QStringLiteral("caricamento")); };
+    browser->navigate(server.url("/wait"));
+    ASSERT_TRUE(events.waitForLoads(1, 60000));
+    EXPECT_EQ(titlesSeen(), 1);
+    browser->refresh();
+    ASSERT_TRUE(events.waitForLoads(2, 60000));
+    EXPECT_EQ(titlesSeen(), 2);
+    browser->navigate(server.url("/other"));
+    ASSERT_TRUE(events.waitForLoads(3, 60000));
+    EXPECT_EQ(titlesSeen(), 3);
+    // Each title came before its load's end, where the service code reads it.
+    EXPECT_TRUE(events.lastIsFinished());
+}
+
 TEST_F(WebEngineBrowserTest, UnreachablePageFinishesWithANonWebAddress)
 {
     std::unique_ptr<Browser> browser(factory->createVisibleBrowser(window));
@@ -88,6 +110,26 @@ TEST_F(WebEngineBrowserTest, UnreachablePageFinishesWithANonWebAddress)
     ASSERT_TRUE(events.waitForLoads(1, 60000));
     EXPECT_FALSE(browser->locationUrl().startsWith(QStringLiteral("http"), Qt::CaseInsensitive));
     EXPECT_FALSE(browser->title().startsWith(QStringLiteral("http:"), Qt::CaseInsensitive));
+
+    // Captured like any other page: the error page's own source, replacing
+    // whatever the capture file held.
+    const QString path = dir.filePath(QStringLiteral("OpTSV.txt"));
+    QFile old(path);
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write("<title>x</title>\r\nSTALE\r\n");
+    old.close();
+    bool finished = false, saved = false;
+    browser->saveDocument(path, [&](bool ok) {
+        finished = true;
+        saved = ok;
+    });
+    ASSERT_TRUE(QTest::qWaitFor([&] { return finished; }, 10000));
+    EXPECT_TRUE(saved);
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray captured = file.readAll();
+    EXPECT_FALSE(captured.contains("STALE"));
+    EXPECT_TRUE(captured.contains(browser->title().toUtf8())) << captured.toStdString();
 }
 
 TEST_F(WebEngineBrowserTest, BackForwardAndRefusalWithoutHistory)
