@@ -20,6 +20,7 @@ class AudioRecordModule;
 class Browser;
 class BrowserFactory;
 class CatalogueController;
+class Clock;
 class Dialogs;
 class KeyboardRouterFilter;
 class MainMenu;
@@ -65,6 +66,7 @@ public:
         SystemFolders folders;
         Deployment deployment;
         AudioRecordModule *recording = nullptr; // null: the recorder offers its installation
+        Clock *clock = nullptr; // null: the event loop's timers
     };
 
     explicit TFrm_Sonvela(Platform platform, QWidget *parent = nullptr);
@@ -123,6 +125,7 @@ private:
     void dimIndicator(int mirror) override;
     void requestPreferences() override;
     void requestCatalogue() override;
+    bool catalogueMissing() const override;
     void processPendingEvents() override;
     QString hintStationName() const override;
     void setNowPlayingHint(const QString &hint) override;
@@ -152,6 +155,7 @@ private:
     void Pnl_AscoltaChange();
 
     Platform m_platform;
+    std::unique_ptr<Clock> m_ownClock;
     SonvelaState m_state;
     ListeningArea m_area;
     QWidget *m_client = nullptr;

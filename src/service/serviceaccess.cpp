@@ -5,6 +5,7 @@
 #include "servicerequests.h"
 
 #include "platform/browser.h"
+#include "platform/clock.h"
 
 namespace {
 
@@ -20,11 +21,15 @@ bool startsWithIgnoringCase(const QString &text, const QString &prefix)
 
 } // namespace
 
-ServiceAccess::ServiceAccess(MirrorPool &mirrors, Fields fields, ServiceAccessHost &host, QObject *parent)
+ServiceAccess::ServiceAccess(MirrorPool &mirrors, Fields fields, ServiceAccessHost &host, Clock &clock,
+                             QObject *parent)
     : QObject(parent)
     , m_mirrors(mirrors)
     , m_fields(fields)
     , m_host(host)
+    , m_clock(clock)
+    , m_accessPacer(mirrors.count())
+    , m_stripPacer(mirrors.count())
 {
     m_aggiornaTimer.setObjectName(QStringLiteral("aggiornaTimer"));
     m_aggiornaTimer.setInterval(5000);
@@ -46,14 +51,40 @@ void ServiceAccess::attach(Browser &principale, Browser &strip, Browser &radio)
 
 void ServiceAccess::sendAccessRequest()
 {
+    ++m_accessTicket;
     m_principale->navigate(ServiceRequests::access(m_mirrors.serverBase()));
 }
 
 void ServiceAccess::sendStripRequest()
 {
+    ++m_stripTicket;
+    m_strip->navigate(stripAddress());
+}
+
+QString ServiceAccess::stripAddress() const
+{
     const QString base = m_mirrors.serverBase();
-    m_strip->navigate(m_fields.HotVideoMode ? ServiceRequests::stripHotPage(base)
-                                            : ServiceRequests::stripStationDetail(base));
+    return m_fields.HotVideoMode ? ServiceRequests::stripHotPage(base) : ServiceRequests::stripStationDetail(base);
+}
+
+void ServiceAccess::sendPaced(Browser &browser, FailoverPacer &pacer, int &ticket, const QString &address)
+{
+    const int ownTicket = ++ticket;
+    const int wait = pacer.failed();
+    if (wait == 0) {
+        browser.navigate(address);
+        return;
+    }
+    m_clock.callAfter(wait, this, [&browser, &ticket, ownTicket, address] {
+        if (ticket == ownTicket)
+            browser.navigate(address);
+    });
+}
+
+void ServiceAccess::mirrorAnswered()
+{
+    m_accessPacer.succeeded();
+    m_stripPacer.succeeded();
 }
 
 void ServiceAccess::WB_PrincipaleTitleChange(const QString &title)
@@ -73,7 +104,11 @@ void ServiceAccess::WB_PrincipaleProgressChange(int progress, int progressMax)
     const bool waiting = sameText(title, ServiceRequests::access(m_mirrors.serverBase())) && m_principale->busy();
     if (!sameText(title, ok) && !waiting)
         rotateAfterAccessFailure();
-    if (sameText(title, ok) && m_mirrors.index() != 1)
+    if (sameText(title, ok))
+        mirrorAnswered();
+    // Mirror 1 keeps the catalogue asked for at start-up, unless that one
+    // never came (the first mirror had failed then).
+    if (sameText(title, ok) && (m_mirrors.index() != 1 || m_host.catalogueMissing()))
         m_host.requestCatalogue();
 }
 
@@ -84,7 +119,7 @@ void ServiceAccess::rotateAfterAccessFailure()
     if (!m_fields.UserId.isEmpty())
         m_host.requestPreferences();
     m_host.lightIndicator(m_mirrors.index());
-    sendAccessRequest();
+    sendPaced(*m_principale, m_accessPacer, m_accessTicket, ServiceRequests::access(m_mirrors.serverBase()));
 }
 
 void ServiceAccess::WebBrowser2TitleChange(const QString &title)
@@ -100,12 +135,15 @@ void ServiceAccess::WebBrowser2TitleChange(const QString &title)
     }
     if (next > m_mirrors.count())
         next = 1;
-    if (next == remembered)
+    if (next == remembered) {
+        if (sameText(title, QStringLiteral("sponsor")))
+            mirrorAnswered();
         return;
+    }
     m_mirrors.setIndex(next);
     m_host.dimIndicator(remembered);
     m_host.lightIndicator(next);
-    sendStripRequest();
+    sendPaced(*m_strip, m_stripPacer, m_stripTicket, stripAddress());
     m_host.processPendingEvents();
     if (!m_fields.UserId.isEmpty())
         m_host.requestPreferences();

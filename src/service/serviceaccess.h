@@ -1,11 +1,14 @@
 #pragma once
 
+#include "failoverpacer.h"
+
 #include <QObject>
 #include <QTimer>
 
 #include <functional>
 
 class Browser;
+class Clock;
 class MirrorPool;
 class ServiceAccessHost;
 
@@ -26,7 +29,8 @@ public:
         const bool &MessengerFlag;
     };
 
-    ServiceAccess(MirrorPool &mirrors, Fields fields, ServiceAccessHost &host, QObject *parent = nullptr);
+    ServiceAccess(MirrorPool &mirrors, Fields fields, ServiceAccessHost &host, Clock &clock,
+                  QObject *parent = nullptr);
 
     // Connects the handlers to the three browsers.
     void attach(Browser &principale, Browser &strip, Browser &radio);
@@ -49,10 +53,20 @@ public Q_SLOTS:
 
 private:
     void rotateAfterAccessFailure();
+    void mirrorAnswered();
+    QString stripAddress() const;
+    // Navigates now, or after the pacer's wait at the end of a failed round;
+    // a later call for the same browser replaces a send still waiting.
+    void sendPaced(Browser &browser, FailoverPacer &pacer, int &ticket, const QString &address);
 
     MirrorPool &m_mirrors;
     Fields m_fields;
     ServiceAccessHost &m_host;
+    Clock &m_clock;
+    FailoverPacer m_accessPacer;
+    FailoverPacer m_stripPacer;
+    int m_accessTicket = 0;
+    int m_stripTicket = 0;
     Browser *m_principale = nullptr;
     Browser *m_strip = nullptr;
     Browser *m_radio = nullptr;

@@ -14,6 +14,9 @@ public:
     virtual void requestPreferences() = 0;
     // Empties the catalogue, clears its latch and requests it again.
     virtual void requestCatalogue() = 0;
+    // Whether the last catalogue request was answered without stations and
+    // none with stations has been read in this run.
+    virtual bool catalogueMissing() const = 0;
     virtual void processPendingEvents() = 0;
     virtual void sendNowPlaying(bool playing, bool force) = 0;
     // The station name the hints show for the current StationSource.

@@ -6,7 +6,8 @@ class OptionsHost;
 struct OptionsState;
 
 // Load options: "OpzSV.txt" into the main window at start-up (no stored
-// user) and after every preference answer.
+// user) and after every preference answer. Only the first load of the run
+// plays the start-up station.
 class OptionsLoader final
 {
 public:
@@ -20,4 +21,5 @@ private:
     OptionsState &m_state;
     OptionsHost &m_host;
     QString m_settingsFolder;
+    bool m_firstLoad = true;
 };

@@ -48,22 +48,34 @@ void PreferenceSync::Wb_CaricaPreferenzeProgressChange(int progress, int progres
     m_latch = true;
     if (!m_preferences.hasDocument())
         return;
+    // Emptied first: whatever happens to the save, an earlier answer is
+    // never read again as this one.
+    try {
+        writeWholeFile(capturePath(m_host), QByteArray());
+    } catch (const FileError &error) {
+        m_dialogs.error(error.message());
+        return;
+    }
     const quint64 request = m_request;
+    // A page no mirror served (refused, unreachable) is captured like any
+    // other, but it holds nobody's options.
+    const bool served = m_preferences.documentProtocol().startsWith(QLatin1String("http"));
     QPointer<PreferenceSync> self(this);
-    m_preferences.saveDocument(capturePath(m_host), [self, request](bool saved) {
+    m_preferences.saveDocument(capturePath(m_host), [self, request, served](bool saved) {
         if (self)
-            self->takeCapture(request, saved);
+            self->takeCapture(request, saved && served, saved);
     });
 }
 
-void PreferenceSync::takeCapture(quint64 request, bool saved)
+void PreferenceSync::takeCapture(quint64 request, bool answered, bool saved)
 {
     if (request != m_request)
         return;
     if (!saved)
         m_dialogs.message(QStringLiteral("SaveAs HTML fail!"));
     try {
-        if (!m_requestUserId.isEmpty())
+        // Without an answer the local file stays as it is and is loaded.
+        if (answered && !m_requestUserId.isEmpty())
             writeOptions();
         m_host.loadOptions();
     } catch (const FileError &error) {
@@ -95,6 +107,14 @@ void PreferenceSync::Timer_SalvaImpostazioniTimer()
 
 void PreferenceSync::Wb_CaricaimpostazioniProgressChange(int progress, int progressMax)
 {
-    if (progress == progressMax && !m_host.userId().isEmpty() && m_chunker.pending() && !m_timer.isActive())
+    if (progress != progressMax)
+        return;
+    // A chunk no mirror took (refused, timed out) ends the upload: the next
+    // ones would land on the wrong lines of the server's copy.
+    if (!m_upload.documentProtocol().startsWith(QLatin1String("http"))) {
+        m_chunker.stop();
+        return;
+    }
+    if (!m_host.userId().isEmpty() && m_chunker.pending() && !m_timer.isActive())
         m_timer.start();
 }

@@ -40,7 +40,8 @@ public Q_SLOTS:
     void Wb_CaricaimpostazioniProgressChange(int progress, int progressMax);
 
 private:
-    void takeCapture(quint64 request, bool saved);
+    // `answered`: a mirror served the page and its capture was saved.
+    void takeCapture(quint64 request, bool answered, bool saved);
     void writeOptions();
 
     Browser &m_preferences;

@@ -23,6 +23,8 @@ public:
     bool pending() const { return m_next >= 1 && m_next <= m_entries.size(); }
     // The next chunk; it always takes at least one entry.
     Chunk take();
+    // Nothing more is sent until the next start.
+    void stop() { m_next = 0; }
 
     int next() const { return m_next; }
     int count() const { return static_cast<int>(m_entries.size()); }

@@ -48,6 +48,9 @@ void CatalogueController::takeAnswer()
     Catalogue &catalogue = m_fields.catalogue;
     catalogue.take(readRecordFile(records));
     QFile::remove(capture);
+    for (int slot = 1; slot <= Catalogue::Slots; ++slot)
+        m_readStations = m_readStations || !catalogue.MostClicked[static_cast<std::size_t>(slot)].isEmpty()
+                         || !catalogue.NewStations[static_cast<std::size_t>(slot)].isEmpty();
 
     if (catalogue.hasTitle())
         m_ui.setWindowCaption(QStringLiteral("Sonvela for ") + catalogue.CatalogueTitle);

@@ -34,6 +34,8 @@ public:
                         PageCapture &capture, QString productSite, QObject *parent = nullptr);
 
     void requestCatalogue();
+    // Whether an answer holding stations has been read in this run.
+    bool hasReadStations() const { return m_readStations; }
 
 public Q_SLOTS:
     void WebBrowser3ProgressChange(int progress, int progressMax);
@@ -48,4 +50,5 @@ private:
     Ui m_ui;
     PageCapture &m_capture;
     QString m_productSite;
+    bool m_readStations = false;
 };

@@ -5,6 +5,7 @@
 #include "app/trayicon.h"
 
 #include "support/fakebrowser.h"
+#include "support/fakeclock.h"
 #include "support/fakedialogs.h"
 #include "support/fakeplatform.h"
 
@@ -47,7 +48,7 @@ protected:
         random.value = firstMirror - 1;
         TFrm_Sonvela::Platform platform{browsers, dialogs,  shell, nowPlaying, random, nullptr,
                                         SystemFolders(settings(), temp(), sandbox.path() + QStringLiteral("/home/Sonvela")),
-                                        Deployment::defaults()};
+                                        Deployment::defaults(), nullptr, &clock};
         window = std::make_unique<TFrm_Sonvela>(platform);
         window->FormCreate();
     }
@@ -68,5 +69,6 @@ protected:
     FakeShell shell;
     RecordingNowPlaying nowPlaying;
     FixedRandom random;
+    FakeClock clock;
     std::unique_ptr<TFrm_Sonvela> window;
 };

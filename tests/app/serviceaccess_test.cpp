@@ -46,6 +46,22 @@ TEST_F(MainWindowTest, SuccessOnTheFirstMirrorLeavesTheCatalogueAlone)
     EXPECT_EQ(browser("WebBrowser3").navigations.size(), 1);
 }
 
+// The start-up catalogue went to a mirror that failed; when the rotation then
+// settles on mirror 1 the catalogue is asked for there, once.
+TEST_F(MainWindowTest, SuccessOnTheFirstMirrorAfterAFailedCatalogueAsksForItAgain)
+{
+    start(6);
+    FakeBrowser &catalogue = browser("WebBrowser3");
+    catalogue.finish(Failed);
+    browser("WB_Principale").finish(Failed);
+    ASSERT_EQ(window->state().mirrors.index(), 1);
+    browser("WB_Principale").finish(QStringLiteral("accessoOK"));
+    ASSERT_EQ(catalogue.navigations.size(), 2);
+    EXPECT_TRUE(catalogue.navigations.last().startsWith(mirror(1) + QStringLiteral("/Radio/CaricaDati.asp")));
+    Q_EMIT browser("WB_Principale").progressChange(100, 100); // while that answer is on its way
+    EXPECT_EQ(catalogue.navigations.size(), 2);
+}
+
 TEST_F(MainWindowTest, TitleEqualToTheAddressChangesNothingWhileLoading)
 {
     start(2);
@@ -76,6 +92,61 @@ TEST_F(MainWindowTest, AccessFailureReloadsPreferencesOnlyWithAUser)
     browser("WB_Principale").finish(Failed);
     ASSERT_EQ(preferences.navigations.size(), 2);
     EXPECT_EQ(preferences.navigations.last(), mirror(3) + QStringLiteral("/radio/Personalizzazioni.asp?IdUtente=42"));
+}
+
+// With every mirror down the client goes round the six mirrors at once, then
+// waits before each further round (2 s, doubling), so it does not spin; the
+// dots step on every failure and the addresses stay the same.
+TEST_F(MainWindowTest, OfflineAccessRoundsWaitLongerEachTimeUntilAMirrorAnswers)
+{
+    start(2);
+    FakeBrowser &principale = browser("WB_Principale");
+    const auto failRound = [&] {
+        for (int n = 0; n < 6; ++n)
+            principale.finish(Failed);
+    };
+    failRound();
+    EXPECT_EQ(principale.navigations.size(), 6) << "five mirrors at once, the sixth failure waits";
+    EXPECT_EQ(window->state().mirrors.index(), 2);
+    EXPECT_EQ(litDots(), std::vector<int>{2});
+    clock.advance(1999);
+    EXPECT_EQ(principale.navigations.size(), 6);
+    clock.advance(1);
+    ASSERT_EQ(principale.navigations.size(), 7);
+    EXPECT_EQ(principale.navigations.last(), principale.navigations.first());
+
+    failRound();
+    clock.advance(3999);
+    EXPECT_EQ(principale.navigations.size(), 12);
+    clock.advance(1);
+    EXPECT_EQ(principale.navigations.size(), 13);
+
+    for (int round = 0; round < 8; ++round) {
+        failRound();
+        clock.advance(60000);
+    }
+    const qsizetype before = principale.navigations.size();
+    failRound();
+    clock.advance(59999);
+    EXPECT_EQ(principale.navigations.size(), before + 5) << "the wait stops growing at 60 s";
+    clock.advance(1);
+
+    principale.finish(QStringLiteral("accessoOK"));
+    failRound();
+    clock.advance(2000);
+    EXPECT_EQ(principale.navigations.size(), before + 12) << "a success starts the waits over";
+}
+
+// A wait in progress is dropped when the access page is sent again anyway.
+TEST_F(MainWindowTest, AWaitingAccessRequestGivesWayToANewerOne)
+{
+    start(1);
+    FakeBrowser &principale = browser("WB_Principale");
+    for (int n = 0; n < 6; ++n)
+        principale.finish(Failed);
+    window->serviceAccess().sendAccessRequest();
+    clock.advance(60000);
+    EXPECT_EQ(principale.navigations.size(), 7);
 }
 
 class StripCheck : public MainWindowTest
@@ -110,6 +181,18 @@ TEST_F(StripCheck, OtherTitleMovesOnAndReloadsTheStrip)
     EXPECT_EQ(litDots(), std::vector<int>{1});
     EXPECT_EQ(browser("WebBrowser2").navigations.last(),
               mirror(1) + QStringLiteral("/Radio/radio.asp?dettaglio=0&Radio=0"));
+}
+
+TEST_F(StripCheck, OfflineStripWaitsAfterEachRound)
+{
+    for (int n = 0; n < 6; ++n)
+        stripShows(browser("WebBrowser2").location, QStringLiteral("Errore"));
+    EXPECT_EQ(browser("WebBrowser2").navigations.size(), 5);
+    EXPECT_EQ(window->state().mirrors.index(), 6);
+    clock.advance(2000);
+    ASSERT_EQ(browser("WebBrowser2").navigations.size(), 6);
+    EXPECT_EQ(browser("WebBrowser2").navigations.last(),
+              mirror(6) + QStringLiteral("/Radio/radio.asp?dettaglio=0&Radio=0"));
 }
 
 TEST_F(StripCheck, LocalFileOrNonWebAddressMovesOn)

@@ -18,6 +18,7 @@ public:
     bool document = false;
     bool holdSaves = false;
     bool saveSucceeds = true;
+    QString protocol = QStringLiteral("http:");
 
     void navigate(const QString &address) override { navigations << address; }
     void refresh() override { }
@@ -29,7 +30,7 @@ public:
     bool isShown() const override { return false; }
     void setShown(bool) override { }
     bool hasDocument() const override { return document; }
-    QString documentProtocol() const override { return QStringLiteral("http:"); }
+    QString documentProtocol() const override { return protocol; }
     QWidget *widget() override { return nullptr; }
 
     void saveDocument(const QString &path, SaveDone done) override

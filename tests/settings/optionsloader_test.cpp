@@ -59,6 +59,21 @@ TEST_F(OptionsLoaderTest, AutoPlayStartsTheStationBeforeTheRestIsApplied)
     EXPECT_TRUE(state.playlist);
 }
 
+// A later answer (a mirror change, a login) updates the options but leaves
+// the station the user chose playing.
+TEST_F(OptionsLoaderTest, OnlyTheFirstLoadOfTheRunPlaysTheStartupStation)
+{
+    put(QStringLiteral("OpzSV.txt"), file("SI", "12"));
+    OptionsLoader loader(state, host, settings);
+    loader.loadOptions();
+    host.calls.clear();
+    put(QStringLiteral("OpzSV.txt"), file("SI", "13", "1"));
+    loader.loadOptions();
+    EXPECT_EQ(host.calls, (QStringList { QStringLiteral("refresh"), QStringLiteral("language 1") }));
+    EXPECT_EQ(state.startupStation.id, 13);
+    EXPECT_EQ(state.languageIndex, 1);
+}
+
 struct AutoPlayCase
 {
     const char *autoPlay;

@@ -114,7 +114,9 @@ TEST_F(PreferenceSyncTest, NoDocumentRewritesNothingAndKeepsTheLatch)
     EXPECT_EQ(host.loads, 0);
 }
 
-TEST_F(PreferenceSyncTest, FailedSaveIsReportedAndTheEarlierCaptureIsRead)
+// An earlier capture is never read as a later answer: a failed save keeps
+// the local options, which are loaded as they are.
+TEST_F(PreferenceSyncTest, FailedSaveIsReportedAndNoEarlierCaptureIsApplied)
 {
     sync.requestPreferences();
     preferences.finish("<title>\r\nSI\r\n");
@@ -123,7 +125,22 @@ TEST_F(PreferenceSyncTest, FailedSaveIsReportedAndTheEarlierCaptureIsRead)
     preferences.finish("<title>\r\nNO\r\n");
     EXPECT_EQ(dialogs.messages, QStringList { QStringLiteral("SaveAs HTML fail!") });
     EXPECT_EQ(get(QStringLiteral("OpzSV.txt")), QByteArray("SI\r\n"));
+    QFile capture(temp + QStringLiteral("OpTSV.txt"));
+    ASSERT_TRUE(capture.open(QIODevice::ReadOnly));
+    EXPECT_EQ(capture.readAll(), QByteArray()) << "emptied before the save";
     EXPECT_EQ(host.loads, 2);
+}
+
+// A refused mirror's error page is no answer: the user's file stays.
+TEST_F(PreferenceSyncTest, PageNoMirrorServedKeepsTheLocalOptions)
+{
+    put(QStringLiteral("OpzSV.txt"), "mine\r\n");
+    preferences.protocol = QStringLiteral("about:");
+    sync.requestPreferences();
+    preferences.finish("<html><head><title>Impossibile visualizzare la pagina</title></head>\r\n<p>x</p>\r\n");
+    EXPECT_TRUE(dialogs.messages.isEmpty());
+    EXPECT_EQ(get(QStringLiteral("OpzSV.txt")), QByteArray("mine\r\n"));
+    EXPECT_EQ(host.loads, 1);
 }
 
 // An answer whose capture completes after a newer request was sent must not
@@ -237,6 +254,27 @@ TEST_F(UploadTest, ANewSaveRestartsWithTheFirstMark)
     sync.Timer_SalvaImpostazioniTimer();
     ASSERT_EQ(upload.navigations.size(), 3);
     EXPECT_EQ(value(upload.navigations[1], "primo"), QStringLiteral("NO"));
+    EXPECT_EQ(value(upload.navigations[2], "primo"), QStringLiteral("SI"));
+}
+
+// A chunk that timed out is not skipped: what followed it would be stored
+// on the wrong lines. The upload ends there until the next save.
+TEST_F(UploadTest, AChunkNoMirrorTookEndsTheUpload)
+{
+    sync.startUpload(UploadEntries(53, QString(150, QLatin1Char('n'))));
+    sync.Timer_SalvaImpostazioniTimer();
+    upload.finish(QByteArray());
+    sync.Timer_SalvaImpostazioniTimer();
+    upload.protocol = QStringLiteral("about:");
+    upload.finish(QByteArray());
+    EXPECT_FALSE(sync.Timer_SalvaImpostazioni().isActive());
+    sync.Timer_SalvaImpostazioniTimer();
+    EXPECT_EQ(upload.navigations.size(), 2);
+
+    upload.protocol = QStringLiteral("http:");
+    sync.startUpload(UploadEntries(53, QStringLiteral("x")));
+    runUpload();
+    ASSERT_GE(upload.navigations.size(), 3);
     EXPECT_EQ(value(upload.navigations[2], "primo"), QStringLiteral("SI"));
 }
 
