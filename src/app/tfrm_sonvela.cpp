@@ -10,6 +10,7 @@
 #include "messenger/nowplayingnotice.h"
 #include "platform/browser.h"
 #include "platform/browserfactory.h"
+#include "platform/qtclock.h"
 #include "platform/dialogs.h"
 #include "platform/nowplaying.h"
 #include "platform/randomsource.h"
@@ -65,6 +66,10 @@ TFrm_Sonvela::TFrm_Sonvela(Platform platform, QWidget *parent)
     , m_platform(std::move(platform))
     , m_capture(std::make_unique<PageCapture>(m_platform.dialogs))
 {
+    if (!m_platform.clock) {
+        m_ownClock = std::make_unique<QtClock>();
+        m_platform.clock = m_ownClock.get();
+    }
     setObjectName(QStringLiteral("Frm_Sonvela"));
     setWindowTitle(QStringLiteral("Sonvela by Velmora"));
     setWindowIcon(DesignImages::applicationIcon());
@@ -136,7 +141,8 @@ void TFrm_Sonvela::buildWindow()
     auto text = [this](int n) { return m_state.text(n); };
     ServiceAccess::Fields accessFields{m_state.AccessTitle, m_state.PageStationName, m_state.StationSource,
                                        m_state.account.id, m_state.HotVideoMode, m_state.options.messenger};
-    m_access = new ServiceAccess(m_state.mirrors, accessFields, static_cast<ServiceAccessHost &>(*this), this);
+    m_access = new ServiceAccess(m_state.mirrors, accessFields, static_cast<ServiceAccessHost &>(*this),
+                                 *m_platform.clock, this);
     m_access->attach(*m_area.WB_Principale, *m_area.WebBrowser2, *m_area.Wb_Radio);
     m_access->setListeningText([this] { return m_state.text(63); });
     m_access->setLoadingText([this] { return m_state.text(60); });
@@ -317,8 +323,10 @@ void TFrm_Sonvela::buildRightColumn(QWidget *parent)
 void TFrm_Sonvela::connectMenus()
 {
     MainMenu &m = *m_menu;
-    connect(m.Esci2, &QAction::triggered, qApp, &QCoreApplication::quit);
-    connect(m_tray->esci1, &QAction::triggered, qApp, &QCoreApplication::quit);
+    // "Esci" ends the loop without closing the window first: the window's
+    // destruction alone withdraws the now-playing notice, once.
+    for (QAction *esci : {m.Esci2, m_tray->esci1})
+        connect(esci, &QAction::triggered, qApp, [] { QCoreApplication::exit(0); });
     for (QAction *item : {m.Italiano1, m.Francese1, m.Inglese1, m.Spagnolo1})
         connect(item, &QAction::triggered, this, [this, item] { Italiano1Click(item->data().toInt()); });
 
@@ -364,7 +372,9 @@ void TFrm_Sonvela::connectMenus()
         case 8:
         case 9:
             m_state.StationSource = 0;
-            if (Browser *browser = browserOfPage(m_area.Pnl_Ascolta->currentIndex()))
+            // The catalogue tab takes keys but has no page history of its own.
+            if (Browser *browser = browserOfPage(m_area.Pnl_Ascolta->currentIndex());
+                browser && browser != m_area.Wb_Catalogo)
                 tag == 9 ? browser->goForward() : browser->goBack();
             break;
         default:
@@ -387,6 +397,8 @@ void TFrm_Sonvela::centreOnScreen()
 
 void TFrm_Sonvela::FormCreate()
 {
+    // The tray menu and the now-playing hint are there from the start.
+    m_tray->show();
     try {
         runStartUp();
     } catch (const std::exception &error) {
@@ -617,6 +629,11 @@ void TFrm_Sonvela::requestCatalogue()
     m_catalogue->requestCatalogue();
 }
 
+bool TFrm_Sonvela::catalogueMissing() const
+{
+    return m_state.CatalogueLatch && !m_catalogue->hasReadStations();
+}
+
 void TFrm_Sonvela::processPendingEvents()
 {
     QCoreApplication::processEvents();
@@ -683,6 +700,7 @@ void TFrm_Sonvela::refreshFavourites()
             entry->setVisible(station.id != 0);
         }
     }
+    m_tray->rebuildFavourites();
     m_panels->setAnyFavourite(any);
 }
 
@@ -698,8 +716,9 @@ void TFrm_Sonvela::closeEvent(QCloseEvent *event)
 void TFrm_Sonvela::changeEvent(QEvent *event)
 {
     QMainWindow::changeEvent(event);
-    if (event->type() == QEvent::WindowStateChange && isMinimized()) {
-        // Minimising hides the window to the tray.
+    // Minimising hides the window to the tray; without a tray it stays an
+    // ordinary minimised window, or nobody could reach it again.
+    if (event->type() == QEvent::WindowStateChange && isMinimized() && TrayIcon::trayAvailable()) {
         m_tray->show();
         QMetaObject::invokeMethod(this, &QWidget::hide, Qt::QueuedConnection);
     }

@@ -47,6 +47,7 @@ TrayIcon::TrayIcon(QObject *parent)
         add(Leradiopicliccate1, 1, slot);
     for (int slot = 1; slot <= 15; ++slot)
         add(Lemieradiopreferite1, 2, slot)->setVisible(false);
+    Lemieradiopreferite1->menuAction()->setEnabled(false);
     for (int slot = 1; slot <= 15; ++slot)
         add(New1, 3, slot);
 
@@ -82,8 +83,28 @@ QString TrayIcon::hint() const
 
 void TrayIcon::show()
 {
-    if (QSystemTrayIcon::isSystemTrayAvailable())
-        m_icon->show();
+    m_icon->show();
+}
+
+bool TrayIcon::trayAvailable()
+{
+    return QSystemTrayIcon::isSystemTrayAvailable();
+}
+
+void TrayIcon::rebuildFavourites()
+{
+    // A tray menu opened while empty is not offered again by some trays
+    // until it is built anew.
+    QMenu *menu = Lemieradiopreferite1;
+    bool any = false;
+    for (int slot = 1; slot <= 15; ++slot)
+        menu->removeAction(radioEntry(2, slot));
+    for (int slot = 1; slot <= 15; ++slot) {
+        QAction *entry = radioEntry(2, slot);
+        menu->addAction(entry);
+        any = any || entry->isVisible();
+    }
+    menu->menuAction()->setEnabled(any);
 }
 
 bool TrayIcon::isVisible() const

@@ -28,8 +28,14 @@ public:
 
     void setHint(const QString &hint);
     QString hint() const;
+    // Shows the icon; where no tray exists yet, it appears once one does.
     void show();
     bool isVisible() const;
+    // Whether the desktop has a tray to hide the window to.
+    static bool trayAvailable();
+    // After the favourites changed: the submenu is built again from its
+    // entries, enabled only while one of them is shown.
+    void rebuildFavourites();
 
 Q_SIGNALS:
     void doubleClicked();

@@ -3,6 +3,7 @@
 #include "trayicon.h"
 
 #include <QAction>
+#include <QEvent>
 #include <QMainWindow>
 #include <QMenu>
 #include <QTabWidget>
@@ -13,6 +14,16 @@ WindowModes::WindowModes(Controls controls, TextFor text, std::function<QString(
     , m_text(std::move(text))
     , m_windowHint(std::move(windowHint))
 {
+    m_c.client->installEventFilter(this);
+}
+
+bool WindowModes::eventFilter(QObject *watched, QEvent *event)
+{
+    // The window manager sizes a maximised window after the request, and
+    // may again later (a panel appears): the layout follows each size.
+    if (watched == m_c.client && event->type() == QEvent::Resize && fullScreen())
+        layoutFullScreen();
+    return QObject::eventFilter(watched, event);
 }
 
 bool WindowModes::compact() const
@@ -85,15 +96,7 @@ void WindowModes::Atuttoschermo1Click()
         m_c.Rimpicciolisciinalto1->setVisible(false);
         m_c.Pnl_SponsorAgg->hide();
         m_c.N3->setVisible(false);
-        const QSize client = m_c.client->size();
-        const int W = client.width();
-        const int H = client.height();
-        m_c.Pnl_Tv->setGeometry(0, 0, W, H);
-        m_c.Sfondo->setGeometry(0, 0, W, H);
-        frameListeningArea();
-        m_c.Pnl_Ascolta->setGeometry(0, 0, W, H - 70);
-        m_c.Panel1->setGeometry(0, H - 70, W, m_c.Panel1->height());
-        m_c.Panel2->setGeometry(0, 0, W, m_c.Panel2->height());
+        layoutFullScreen();
     } else {
         w->showNormal();
         w->move(SavedLeft, SavedTop);
@@ -104,6 +107,19 @@ void WindowModes::Atuttoschermo1Click()
         m_c.N3->setVisible(true);
         layoutNormal();
     }
+}
+
+void WindowModes::layoutFullScreen()
+{
+    const QSize client = m_c.client->size();
+    const int W = client.width();
+    const int H = client.height();
+    m_c.Pnl_Tv->setGeometry(0, 0, W, H);
+    m_c.Sfondo->setGeometry(0, 0, W, H);
+    frameListeningArea();
+    m_c.Pnl_Ascolta->setGeometry(0, 0, W, H - 70);
+    m_c.Panel1->setGeometry(0, H - 70, W, m_c.Panel1->height());
+    m_c.Panel2->setGeometry(0, 0, W, m_c.Panel2->height());
     layoutBrowsers();
 }
 
@@ -141,7 +157,11 @@ void WindowModes::layoutBrowsers()
 void WindowModes::Riduciaicona1Click()
 {
     m_c.tray->show();
-    m_c.window->hide();
+    // Hidden without a tray, the window could not be reached again.
+    if (TrayIcon::trayAvailable())
+        m_c.window->hide();
+    else
+        m_c.window->showMinimized();
 }
 
 void WindowModes::Ripristina1Click()

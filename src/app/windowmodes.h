@@ -50,9 +50,14 @@ public:
     void layoutNormal();
     void fitClientToChildren();
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     void setCompactItemsVisible(bool visible);
     void frameListeningArea();
+    // Stretches the player over the client area as large as it is now.
+    void layoutFullScreen();
     void layoutBrowsers();
 
     Controls m_c;

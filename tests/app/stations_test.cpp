@@ -139,6 +139,43 @@ TEST_F(StationsTest, FavouritesSeparatorsStopAtTheLastEntry)
     EXPECT_FALSE(window->tray().radioEntry(2, 4)->isVisible());
 }
 
+// Favourites that arrive later in the run (a login, a preference answer)
+// turn the tray submenu on; an empty one cannot be opened.
+TEST_F(StationsTest, TrayFavouritesSubmenuFollowsTheFavourites)
+{
+    QMenu *submenu = window->tray().Lemieradiopreferite1;
+    auto &favourites = window->state().options.personalStations;
+    favourites = {};
+    window->refreshFavourites();
+    EXPECT_FALSE(submenu->menuAction()->isEnabled());
+    favourites[1] = PersonalStation{7, QStringLiteral("Sette"), QStringLiteral("sette")};
+    window->refreshFavourites();
+    EXPECT_TRUE(submenu->menuAction()->isEnabled());
+    ASSERT_EQ(submenu->actions().size(), 15);
+    EXPECT_EQ(submenu->actions().at(1), window->tray().radioEntry(2, 2));
+    EXPECT_TRUE(submenu->actions().at(1)->isVisible());
+    EXPECT_EQ(submenu->actions().at(1)->text(), QStringLiteral("Sette"));
+}
+
+// The arrows walk the shown page's history, but the catalogue tab has none.
+TEST_F(StationsTest, ArrowsWalkThePlayerButNotTheCatalogueTab)
+{
+    auto *back = window->findChild<QWidget *>(QStringLiteral("ImgIndietro"));
+    auto *forward = window->findChild<QWidget *>(QStringLiteral("ImgAvanti"));
+    ASSERT_TRUE(back && forward);
+    QTabWidget *tabs = window->listeningArea().Pnl_Ascolta;
+    tabs->setTabVisible(window->listeningArea().Tb_Catalogo, true);
+    tabs->setCurrentIndex(window->listeningArea().Tb_Catalogo);
+    QTest::mouseClick(back, Qt::LeftButton);
+    QTest::mouseClick(forward, Qt::LeftButton);
+    EXPECT_EQ(browser("Wb_Catalogo").backs + browser("Wb_Catalogo").forwards, 0);
+    tabs->setCurrentIndex(0);
+    QTest::mouseClick(back, Qt::LeftButton);
+    QTest::mouseClick(forward, Qt::LeftButton);
+    EXPECT_EQ(browser("Wb_Radio").backs, 1);
+    EXPECT_EQ(browser("Wb_Radio").forwards, 1);
+}
+
 TEST_F(StationsTest, ServiceLabelBlanksThePlayerThenOpensTheSearch)
 {
     QTest::mouseClick(panels().Label2, Qt::LeftButton);

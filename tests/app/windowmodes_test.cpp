@@ -75,15 +75,57 @@ TEST_F(ShownWindowTest, LeavingFullScreenRestoresTheDesignLayout)
     EXPECT_EQ(window->menu().Atuttoschermo1->text(), QStringLiteral("A tutto schermo"));
 }
 
-TEST_F(ShownWindowTest, HideToTrayAndRestoreKeepTheMode)
+// The window manager gives the maximised window its size later, and may
+// change it again: the player fills whatever size the client area gets.
+TEST_F(ShownWindowTest, FullScreenFollowsTheSizeTheWindowGets)
 {
+    WindowModes &modes = window->windowModes();
+    modes.Atuttoschermo1Click();
+    window->resize(900, 650);
+    QCoreApplication::processEvents();
+    const QSize client = window->centralWidget()->size();
+    ASSERT_GT(client.width(), 716);
+    EXPECT_EQ(child("Pnl_Tv")->geometry(), QRect(QPoint(0, 0), client));
+    EXPECT_EQ(window->listeningArea().Pnl_Ascolta->geometry(), QRect(0, 0, client.width(), client.height() - 70));
+    EXPECT_EQ(child("Panel1")->geometry().top(), client.height() - 70);
+    modes.Atuttoschermo1Click();
+    window->resize(1000, 700); // a late size of the maximised window is not followed any more
+    QCoreApplication::processEvents();
+    EXPECT_EQ(window->listeningArea().Pnl_Ascolta->geometry(), QRect(1, 1, 559, 392));
+    EXPECT_EQ(child("Pnl_Tv")->size(), QSize(716, 477));
+}
+
+// The offscreen desktop has no tray: hiding would leave a playing program
+// nobody can reach, so the window only minimises and keeps its mode.
+TEST_F(ShownWindowTest, WithoutATrayMinimisingKeepsTheWindowReachable)
+{
+    ASSERT_FALSE(TrayIcon::trayAvailable());
+    EXPECT_TRUE(window->tray().isVisible()) << "shown from the start, for a tray that may appear";
     WindowModes &modes = window->windowModes();
     modes.Rimpicciolisciinalto1Click();
     modes.Riduciaicona1Click();
-    EXPECT_FALSE(window->isVisible());
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(window->isMinimized());
     Q_EMIT window->tray().doubleClicked();
     EXPECT_TRUE(window->isVisible());
+    EXPECT_FALSE(window->isMinimized());
     EXPECT_TRUE(modes.compact());
+
+    window->setWindowState(Qt::WindowMinimized);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(window->isVisible()) << "the title-bar minimise keeps the window too";
+}
+
+// "Esci" ends the program without closing the window: the notice is
+// withdrawn once, by the window's end.
+TEST_F(ShownWindowTest, EsciWithdrawsTheNoticeOnce)
+{
+    const std::size_t before = nowPlaying.notices.size();
+    window->tray().esci1->trigger();
+    window->menu().Esci2->trigger();
+    EXPECT_TRUE(window->isVisible());
+    window.reset();
+    EXPECT_EQ(nowPlaying.notices.size(), before + 1);
 }
 
 struct LanguageCase

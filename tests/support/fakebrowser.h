@@ -15,6 +15,8 @@ public:
 
     QStringList navigations;
     int refreshes = 0;
+    int backs = 0;
+    int forwards = 0;
     QByteArray source;
     bool document = false;
     bool busyFlag = false;
@@ -35,8 +37,16 @@ public:
             *journal << objectName() + QLatin1Char(' ') + address;
     }
     void refresh() override { ++refreshes; }
-    bool goBack() override { return false; }
-    bool goForward() override { return false; }
+    bool goBack() override
+    {
+        ++backs;
+        return false;
+    }
+    bool goForward() override
+    {
+        ++forwards;
+        return false;
+    }
     QString locationUrl() const override { return location; }
     QString title() const override { return currentTitle; }
     bool busy() const override { return busyFlag; }
