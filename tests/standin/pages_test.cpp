@@ -135,6 +135,21 @@ TEST_F(Pages, SearchAndFullListLinkToPlayerPages)
     EXPECT_NE(strip.find("/Radio/mostraRadio.asp?Id=40"), std::string::npos);
 }
 
+// The chart shows in a tab beside the player: its links describe a station
+// and say how to play it, with no audio of their own.
+TEST_F(Pages, ChartLinksDescribeStationsWithoutPlayingThem)
+{
+    const std::string chart = get(*mirror(2), "/Radio/classifica.asp");
+    EXPECT_EQ(chart.find("mostraRadio.asp"), std::string::npos);
+    EXPECT_NE(chart.find("/Radio/schedaRadio.asp?Id=6\""), std::string::npos);
+    const std::string page = get(*mirror(2), "/Radio/schedaRadio.asp?Id=6");
+    EXPECT_NE(page.find("Jazz Caf"), std::string::npos);
+    EXPECT_NE(page.find("Per ascoltarla"), std::string::npos);
+    EXPECT_EQ(page.find("<audio"), std::string::npos);
+    EXPECT_EQ(page.find("/stream/"), std::string::npos);
+    get(*mirror(2), "/Radio/schedaRadio.asp?Id=abc", 404);
+}
+
 TEST_F(Pages, NewsletterStoresAPlausibleAddressOnly)
 {
     get(*mirror(1), "/radio/SegnalaIndirizzo.asp?email=ascolto%2Bnews%40example.it");

@@ -19,6 +19,13 @@ std::string playerPath(int id)
     return "/Radio/mostraRadio.asp?Id=" + std::to_string(id);
 }
 
+// The chart tab shows beside the player: its links describe a station
+// instead of playing it, so two streams never mix.
+std::string descriptionPath(int id)
+{
+    return "/Radio/schedaRadio.asp?Id=" + std::to_string(id);
+}
+
 std::string accessPage(const ServiceContext &context)
 {
     const std::string body = R"(<style>
@@ -172,9 +179,31 @@ std::string chartPage(const ServiceContext &context)
     std::string rows;
     int rank = 1;
     for (const Station &s : context.database.mostClicked(20))
-        rows += "<li>" + std::to_string(rank++) + ". <a href=\"" + playerPath(s.id) + "\">" + htmlEscape(s.name)
+        rows += "<li>" + std::to_string(rank++) + ". <a href=\"" + descriptionPath(s.id) + "\">" + htmlEscape(s.name)
                 + "</a> <span class=\"muted\">" + std::to_string(s.weeklyClicks) + " ascolti</span></li>";
     return htmlPage("Classifica", "<h1>Classifica della settimana</h1><ul class=\"list\">" + rows + "</ul>");
+}
+
+std::string descriptionPage(const Station &s)
+{
+    return htmlPage("Scheda: " + s.name,
+                    "<h1>" + htmlEscape(s.name) + "</h1><p class=\"muted\">" + htmlEscape(s.label) + " &middot; "
+                        + std::to_string(s.weeklyClicks) + " ascolti questa settimana &middot; in elenco dal "
+                        + htmlEscape(s.added)
+                        + "</p><p>Per ascoltarla, sceglila nelle liste a destra (&laquo;Le radio pi&ugrave; "
+                          "cliccate&raquo;, &laquo;New&raquo;) o nel menu dell'icona accanto all'orologio.</p>"
+                          "<p><a href=\"/Radio/classifica.asp\">&larr; Classifica</a></p>");
+}
+
+void descriptionRoute(const httplib::Request &request, httplib::Response &response, const ServiceContext &context)
+{
+    const auto id = QueryValues(rawQuery(request)).positiveId("Id");
+    const auto station = id ? context.database.station(*id) : std::nullopt;
+    if (!station) {
+        sendHtml(response, htmlPage("Radio non trovata", "<h1>Radio non trovata</h1>"), 404);
+        return;
+    }
+    sendHtml(response, descriptionPage(*station));
 }
 
 } // namespace
@@ -204,6 +233,9 @@ void addServicePages(httplib::Server &server, ServiceContext &context)
         });
     server.Get(exactPath("/Radio/classifica.asp"), [&context](const httplib::Request &, httplib::Response &res) {
         sendHtml(res, chartPage(context));
+    });
+    server.Get(exactPath("/Radio/schedaRadio.asp"), [&context](const httplib::Request &req, httplib::Response &res) {
+        descriptionRoute(req, res, context);
     });
     server.Get("/", [](const httplib::Request &, httplib::Response &res) {
         sendHtml(res, htmlPage("Sonvela", "<span class=\"brand\">Sonvela</span><p>Servizio radio attivo. "
