@@ -2,6 +2,7 @@
 
 #include "keyboardrouterfilter.h"
 #include "languageapplier.h"
+#include "listeningframe.h"
 #include "mainmenu.h"
 #include "rightclickfilter.h"
 #include "trayicon.h"
@@ -121,6 +122,7 @@ void TFrm_Sonvela::buildWindow()
     m_description->setPalette(descriptionPalette);
     buildPlayerArea(tv);
     buildRightColumn(tv);
+    m_area.Pnl_Ascolta->parentWidget()->raise();
     m_description->raise();
     m_panels->watchBackground(tv);
     m_panels->watchBackground(m_panels->PageControl1->tabBar());
@@ -210,9 +212,10 @@ void TFrm_Sonvela::buildPlayerArea(QWidget *parent)
 {
     // The listening area sits in the background's frame, under the description
     // line: 1 + 392 pixels below its top is where the sponsor strip begins.
-    QWidget *frame = panel(parent, "ListeningFrame", QRect(0, 14, 561, 463));
+    auto *frame = new ListeningFrame(parent, QRect(0, 14, 561, 463));
     auto *tabs = new QTabWidget(frame);
     tabs->setObjectName(QStringLiteral("Pnl_Ascolta"));
+    frame->hold(tabs);
     tabs->setGeometry(1, 1, 559, 392);
     m_area.Pnl_Ascolta = tabs;
 

@@ -2,6 +2,7 @@
 #include "readabilitycheck.h"
 
 #include "app/mainmenu.h"
+#include "stations/listeningarea.h"
 #include "app/programwindows.h"
 #include "app/trayicon.h"
 #include "platform/qtdialogs.h"
@@ -237,4 +238,26 @@ TEST_F(ProgramLookTest, InputBoxesShowTheirWholeCaption)
     });
     EXPECT_EQ(real.inputBox(caption, QStringLiteral("Site Web:"), QStringLiteral("kept")), QStringLiteral("kept"));
     EXPECT_GT(width, needed + 100) << "room for the caption beside the title bar's buttons";
+}
+
+TEST_F(ProgramLookTest, APlayingStationCoversThePanelsInFullScreenAndTheStripTakesClicks)
+{
+    StationPanels &panels = main().panels();
+    browsers.byName(QStringLiteral("WebBrowser3"))->finish(QStringLiteral("catalogue"), cataloguePage());
+    QWindow *window = main().windowHandle();
+    QTest::mouseClick(window, Qt::LeftButton, {}, inWindow(panels.entry(1, 15), QPoint(65, 7)));
+    const ListeningArea &area = main().listeningArea();
+    ASSERT_TRUE(main().state().StationStarted);
+
+    const QPoint strip = inWindow(area.Panel1, QPoint(area.Panel1->width() / 2, area.Panel1->height() / 2));
+    EXPECT_TRUE(main().childAt(strip) == area.Panel1 || area.Panel1->isAncestorOf(main().childAt(strip)))
+        << "the sponsor strip lies under the listening area's frame";
+
+    main().menu().Atuttoschermo1->trigger();
+    QCoreApplication::processEvents();
+    const QPoint panel = inWindow(panels.PageControl1, panels.PageControl1->rect().center());
+    QWidget *top = main().childAt(panel);
+    EXPECT_TRUE(area.Pnl_Ascolta->isAncestorOf(top))
+        << "the panels show through the player: " << (top ? top->objectName().toStdString() : "nothing");
+    main().menu().Atuttoschermo1->trigger();
 }
