@@ -319,7 +319,7 @@ GstElement *GstAudioRecord::buildPipeline(int channels, int rate)
     g_object_set(level, "interval", static_cast<guint64>(100 * GST_MSECOND), "post-messages", TRUE, nullptr);
     GstElement *encoder = nullptr;
     try {
-        encoder = encoderBin(channels, rate);
+        encoder = encoderBin();
     } catch (...) {
         for (GstElement *e : {source, convert, resample, filter, m_volumeElement, level})
             gst_object_unref(e);
@@ -343,7 +343,7 @@ GstElement *GstAudioRecord::buildPipeline(int channels, int rate)
 }
 
 // The format's encoder and the file, as one bin with a sink pad.
-GstElement *GstAudioRecord::encoderBin(int, int)
+GstElement *GstAudioRecord::encoderBin()
 {
     const RecordingPreset &preset =
         RecordingFormats::all()[static_cast<std::size_t>(m_format)].presets[static_cast<std::size_t>(m_preset)];

@@ -60,7 +60,7 @@ private:
     void clearDevices();
     GstDevice *device() const;
     GstElement *buildPipeline(int channels, int rate);
-    GstElement *encoderBin(int channels, int rate);
+    GstElement *encoderBin();
     void checkElements() const;
     void openVoxFile();
     void closeVoxFile();
