@@ -6,6 +6,7 @@
 #include <QEvent>
 #include <QMainWindow>
 #include <QMenu>
+#include <QScreen>
 #include <QTabWidget>
 
 WindowModes::WindowModes(Controls controls, TextFor text, std::function<QString()> windowHint, QObject *parent)
@@ -89,6 +90,10 @@ void WindowModes::Atuttoschermo1Click()
         w->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
         m_c.client->setMinimumSize(0, 0);
         m_c.client->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        // A window manager may refuse to maximise a window that offers no
+        // maximise box: it is given the screen's free area outright too.
+        if (const QScreen *screen = w->screen())
+            w->setGeometry(screen->availableGeometry());
         w->showMaximized();
         w->move(0, 0);
         m_c.Atuttoschermo1->setText(m_text(9));
