@@ -9,6 +9,7 @@
 #include "service/linerecords.h"
 #include "settings/tfrm_gestioneopzioni.h"
 #include "settings/tfrm_gestioneutente.h"
+#include "stations/stationplayer.h"
 #include "web/tfrm_about.h"
 #include "web/tfrm_gestionenews.h"
 #include "web/tfrm_googlefinder.h"
@@ -31,8 +32,13 @@ void ProgramWindows::startUp()
     TFrm_Sonvela *main = Frm_Sonvela.get();
     main->FormCreate();
 
-    Frm_News = std::make_unique<TFrm_News>();
-    Frm_GestioneNews = std::make_unique<TFrm_GestioneNews>(main);
+    SonvelaState &state = main->state();
+    const auto serverBase = [&state] { return state.mirrors.serverBase(); };
+    Frm_News = std::make_unique<TFrm_News>(m_platform.browsers, [&state] { return state.NewsUrl; });
+    Frm_GestioneNews = std::make_unique<TFrm_GestioneNews>(
+        *Frm_News, TFrm_GestioneNews::Fields{state.NewsDelay, state.NewsBaseUrl, state.NewsUrl}, serverBase,
+        m_platform.folders.settingsFolder(), m_platform.dialogs, main);
+    Frm_GestioneNews->FormCreate();
     Frm_GestioneOpzioni = std::make_unique<TFrm_GestioneOpzioni>(main->state().options,
                                                                  m_platform.folders.settingsFolder(), main);
     try {
@@ -41,8 +47,9 @@ void ProgramWindows::startUp()
         m_platform.dialogs.error(error.message());
     }
     Frm_RadioProgrammata = std::make_unique<TFrm_RadioProgrammata>(main);
-    Frm_About = std::make_unique<TFrm_About>(m_platform.deployment, main);
-    Frm_GoogleFinder = std::make_unique<TFrm_GoogleFinder>();
+    Frm_About = std::make_unique<TFrm_About>(m_platform.deployment, m_platform.shell, main);
+    Frm_GoogleFinder = std::make_unique<TFrm_GoogleFinder>(m_platform.browsers, serverBase, state.options.searchAtStart);
+    Frm_GoogleFinder->FormCreate();
     Frm_RadioPersonale = std::make_unique<TFrm_RadioPersonale>(main);
     BrowserFactory &browsers = m_platform.browsers;
     Frm_GestioneUtente = std::make_unique<TFrm_GestioneUtente>(
@@ -53,4 +60,10 @@ void ProgramWindows::startUp()
     main->addLanguageWindow(Frm_RadioProgrammata.get());
     QObject::connect(main->menu().About2, &QAction::triggered, Frm_About.get(), &QDialog::exec);
     main->menu().About2->setEnabled(true);
+    QObject::connect(main->menu().NewseMeteo1, &QAction::triggered, Frm_GestioneNews.get(), &QDialog::exec);
+    main->menu().NewseMeteo1->setEnabled(true);
+    TFrm_GoogleFinder *strip = Frm_GoogleFinder.get();
+    main->setSearchStrip([strip](bool shown) { strip->showFromOptions(shown); });
+    QObject::connect(strip, &TFrm_GoogleFinder::stationPageRequested, &main->player(),
+                     &StationPlayer::openSearchResult);
 }

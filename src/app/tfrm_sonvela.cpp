@@ -36,6 +36,7 @@
 #include "sudoku/sudokuboard.h"
 #include "theme/designimages.h"
 #include "theme/menucaption.h"
+#include "web/websections.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -153,6 +154,9 @@ void TFrm_Sonvela::buildWindow()
                                        m_state.catalogue};
     m_player = new StationPlayer(m_area, m_state.mirrors, playerFields, text, this);
     m_player->setStripRequest([this] { m_access->sendStripRequest(); });
+    m_sections = new WebSections(m_area, {m_sectionBrowsers[4], m_sectionBrowsers[5], m_sectionBrowsers[6]},
+                                 m_state.mirrors, {m_state.StationStarted, m_state.HotVideoMode},
+                                 m_platform.deployment.productAddress(), text, this);
 
     CatalogueController::Fields catalogueFields{m_state.catalogue, m_state.CatalogueLatch, m_state.HotVideoMode,
                                                 m_state.tempFolder};
@@ -541,6 +545,8 @@ void TFrm_Sonvela::editOptions(int page)
         m_state.UploadCount = 53;
         m_preferences->startUpload(entries);
         m_state.options.searchAtStart = m_optionsWindow->searchAtStartChecked();
+        if (m_showSearchStrip)
+            m_showSearchStrip(m_optionsWindow->searchAtStartChecked());
         m_state.options.messenger = m_optionsWindow->messengerChecked();
         m_state.options.playlist = m_optionsWindow->playlistChecked();
         sendNowPlaying(m_state.options.messenger, false);

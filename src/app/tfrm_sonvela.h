@@ -14,6 +14,7 @@
 #include <QMainWindow>
 
 #include <array>
+#include <functional>
 #include <memory>
 
 class AudioRecordModule;
@@ -43,6 +44,7 @@ class SudokuBoard;
 class TFrm_GestioneOpzioni;
 class TFrm_GestioneUtente;
 class TrayIcon;
+class WebSections;
 class WindowModes;
 
 // The main window: holds the shared state and composes one part per
@@ -87,6 +89,7 @@ public:
     SudokuBoard &sudokuBoard() { return *m_sudoku; }
     RecorderPage &recorder() { return *m_recorder; }
     PreferenceSync &preferenceSync() { return *m_preferences; }
+    WebSections &webSections() { return *m_sections; }
     Browser &WB_Principale() { return *m_area.WB_Principale; }
     Browser &Wb_CaricaPreferenze() { return *m_preferencesBrowser; }
     Browser &Wb_Caricaimpostazioni() { return *m_uploadBrowser; }
@@ -111,6 +114,8 @@ public:
     // The options and account windows, created after the main window.
     void setSettingsWindows(TFrm_GestioneOpzioni *options, TFrm_GestioneUtente *account);
     AccountHost &accountHost() { return *this; }
+    // Shows or hides the search strip when the options are saved.
+    void setSearchStrip(std::function<void(bool shown)> show) { m_showSearchStrip = std::move(show); }
     // Reads the options into the options window, shows it on `page` and saves
     // when the user confirms; page -1 saves at once without showing it.
     void editOptions(int page);
@@ -176,6 +181,7 @@ private:
     std::vector<QWidget *> m_languageWindows;
     TFrm_GestioneOpzioni *m_optionsWindow = nullptr;
     TFrm_GestioneUtente *m_accountWindow = nullptr;
+    std::function<void(bool)> m_showSearchStrip;
 
     MainMenu *m_menu = nullptr;
     TrayIcon *m_tray = nullptr;
@@ -186,6 +192,7 @@ private:
     CatalogueController *m_catalogue = nullptr;
     SponsorLinks *m_sponsor = nullptr;
     WindowModes *m_modes = nullptr;
+    WebSections *m_sections = nullptr;
     PreferenceSync *m_preferences = nullptr;
     std::unique_ptr<OptionsLoader> m_optionsLoader;
     RightClickFilter *m_rightClick = nullptr;

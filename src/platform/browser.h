@@ -47,4 +47,7 @@ public:
 Q_SIGNALS:
     void titleChange(const QString &title);
     void progressChange(int progress, int progressMax);
+    // The page asked to open `address` in a window of its own (a link with a
+    // target, window.open). Nothing opens unless someone acts on it.
+    void newWindowRequested(const QString &address);
 };

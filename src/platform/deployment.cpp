@@ -50,11 +50,45 @@ QString *sitesField(Deployment &d, const QString &key)
     return nullptr;
 }
 
+QString *aboutField(Deployment &d, const QString &key)
+{
+    if (key == QLatin1String("site"))
+        return &d.site;
+    if (key == QLatin1String("forum"))
+        return &d.forum;
+    if (key == QLatin1String("credit"))
+        return &d.credit;
+    return nullptr;
+}
+
 // Mirrors and sites are host or host:port values; titles and domains are text.
 bool isHostKey(const QString &section, const QString &key)
 {
-    return section == QLatin1String("service") ? key.startsWith(QLatin1String("mirror"))
-                                               : !key.endsWith(QLatin1String("_domain"));
+    if (section == QLatin1String("service"))
+        return key.startsWith(QLatin1String("mirror"));
+    return section == QLatin1String("sites") && !key.endsWith(QLatin1String("_domain"));
+}
+
+// The About window's links open in the default browser: web addresses only.
+bool isAddressKey(const QString &section, const QString &key)
+{
+    return section == QLatin1String("about") && (key == QLatin1String("site") || key == QLatin1String("forum"));
+}
+
+bool isWebAddress(const QString &value)
+{
+    return (value.startsWith(QLatin1String("http://")) || value.startsWith(QLatin1String("https://")))
+           && !value.contains(QLatin1Char(' '));
+}
+
+QStringList translatorLines(const QString &value)
+{
+    QStringList lines;
+    for (const QString &part : value.split(QLatin1Char('|'))) {
+        if (!part.trimmed().isEmpty())
+            lines << part.trimmed();
+    }
+    return lines;
 }
 
 } // namespace
@@ -71,6 +105,8 @@ Deployment Deployment::defaults()
     d.partner2 = QStringLiteral("127.0.0.1:18093");
     d.productDomain = QStringLiteral("sonvela.local");
     d.makerDomain = QStringLiteral("velmora.local");
+    d.credit = QStringLiteral("Velmora - software per la radio e la musica");
+    d.translators = {QStringLiteral("English, Français, Español: Velmora")};
     return d;
 }
 
@@ -91,7 +127,8 @@ DeploymentReading parseDeployment(const QString &text, const QString &fileName)
                 continue;
             }
             section = line.mid(1, line.size() - 2).trimmed().toLower();
-            if (section != QLatin1String("service") && section != QLatin1String("sites"))
+            if (section != QLatin1String("service") && section != QLatin1String("sites")
+                && section != QLatin1String("about"))
                 reading.problems << problem(fileName, lineNumber, QStringLiteral("unknown section [%1]").arg(section));
             continue;
         }
@@ -102,8 +139,13 @@ DeploymentReading parseDeployment(const QString &text, const QString &fileName)
         }
         const QString key = line.left(eq).trimmed().toLower();
         const QString value = line.mid(eq + 1).trimmed();
+        if (section == QLatin1String("about") && key == QLatin1String("translators")) {
+            reading.deployment.translators = translatorLines(value);
+            continue;
+        }
         QString *field = section == QLatin1String("service") ? serviceField(reading.deployment, key)
                          : section == QLatin1String("sites") ? sitesField(reading.deployment, key)
+                         : section == QLatin1String("about") ? aboutField(reading.deployment, key)
                                                                : nullptr;
         if (!field) {
             reading.problems << problem(fileName, lineNumber, QStringLiteral("unknown key \"%1\"").arg(key));
@@ -120,6 +162,11 @@ DeploymentReading parseDeployment(const QString &text, const QString &fileName)
                                         QStringLiteral("\"%1\" must be a host or host:port of at most %2 characters")
                                             .arg(key)
                                             .arg(Deployment::MaxHostLength));
+            continue;
+        }
+        if (isAddressKey(section, key) && !isWebAddress(value)) {
+            reading.problems << problem(fileName, lineNumber,
+                                        QStringLiteral("\"%1\" must be an http:// or https:// address").arg(key));
             continue;
         }
         *field = value;

@@ -22,11 +22,20 @@ struct Deployment
     QString productDomain;
     QString makerDomain;
 
+    // [about]: what the About window shows. An empty site or forum follows
+    // the maker's host; translators are separated by '|' in the file.
+    QString site;
+    QString forum;
+    QString credit;
+    QStringList translators;
+
     static Deployment defaults();
 
-    // "http://" + the site's host; the forum is the maker's site + "/forum".
+    // "http://" + the site's host.
     QString productAddress() const { return QStringLiteral("http://") + product; }
     QString makerAddress() const { return QStringLiteral("http://") + maker; }
+    QString siteAddress() const { return site.isEmpty() ? makerAddress() : site; }
+    QString forumAddress() const { return forum.isEmpty() ? siteAddress() + QStringLiteral("/forum") : forum; }
 };
 
 struct DeploymentReading

@@ -6,6 +6,7 @@
 
 #include <QWebEngineHistory>
 #include <QWebEngineLoadingInfo>
+#include <QWebEngineNewWindowRequest>
 #include <QWebEnginePage>
 #include <QWebEngineView>
 
@@ -21,6 +22,9 @@ WebEngineBrowser::WebEngineBrowser(WebEngineSession &session, QWidget *parentWid
     page->setBackgroundColor(Qt::black);
     connect(page, &QWebEnginePage::loadingChanged, this, &WebEngineBrowser::onLoadingChanged);
     connect(page, &QWebEnginePage::titleChanged, this, &WebEngineBrowser::onTitleChanged);
+    connect(page, &QWebEnginePage::newWindowRequested, this, [this](QWebEngineNewWindowRequest &request) {
+        Q_EMIT newWindowRequested(request.requestedUrl().toString());
+    });
     connect(page, &QWebEnginePage::loadProgress, this, [this](int percent) {
         if (m_busy && percent < 100)
             Q_EMIT progressChange(percent, 100);

@@ -95,7 +95,7 @@ QString SponsorLinks::linkAddress(Link link) const
     case Link::Advertising:
         return product + QStringLiteral("/pubblicitasoftware.asp");
     case Link::Forum:
-        return maker + QStringLiteral("/forum");
+        return m_deployment.forumAddress();
     }
     return QString();
 }

@@ -112,6 +112,21 @@ void StationPlayer::openServicePage(int code)
     playCatalogueSlot(Catalogue::List::MostClicked, code, true);
 }
 
+void StationPlayer::openSearchResult(const QString &address)
+{
+    putTabsOnTop();
+    m_fields.HotVideoMode = false;
+    showLoadingLine();
+    prepareListeningArea();
+    loadSidePage();
+    m_area.Pnl_Ascolta->setCurrentIndex(0);
+    m_area.Wb_Radio->navigate(address);
+    setListeningSize();
+    m_fields.StationSource = 16;
+    if (m_sendStrip)
+        m_sendStrip();
+}
+
 void StationPlayer::putTabsOnTop()
 {
     if (m_area.Pnl_Ascolta->tabPosition() != QTabWidget::North)

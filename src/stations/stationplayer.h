@@ -35,6 +35,8 @@ public:
     void playCatalogueSlot(Catalogue::List list, int code, bool focus);
     void playStationById(int id, int source);
     void openServicePage(int code);
+    // A station page found by the search strip, played as the search page's.
+    void openSearchResult(const QString &address);
     void showLoadingLine();
     void loadSidePage();
     void setListeningSize();

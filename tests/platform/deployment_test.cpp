@@ -33,6 +33,26 @@ TEST(Deployment, KeysOverrideDefaultsAndMissingKeysKeepThem)
     EXPECT_EQ(r.deployment.makerAddress(), QStringLiteral("http://maker.example"));
 }
 
+TEST(Deployment, AboutLinesFollowTheMakerUnlessSet)
+{
+    const DeploymentReading plain =
+        parseDeployment(QStringLiteral("[sites]\nmaker=maker.example\n"), QStringLiteral("d.ini"));
+    EXPECT_EQ(plain.deployment.siteAddress(), QStringLiteral("http://maker.example"));
+    EXPECT_EQ(plain.deployment.forumAddress(), QStringLiteral("http://maker.example/forum"));
+    EXPECT_FALSE(plain.deployment.credit.isEmpty());
+
+    const DeploymentReading set = parseDeployment(
+        QStringLiteral("[about]\nsite=https://www.maker.example\nforum=https://forum.maker.example/sonvela\n"
+                       "credit=Studio Maker, Torino\ntranslators=English: Ann | | Français: Luc |Español: Sol\n"),
+        QStringLiteral("d.ini"));
+    EXPECT_TRUE(set.problems.isEmpty()) << set.problems.join(QLatin1Char('\n')).toStdString();
+    EXPECT_EQ(set.deployment.siteAddress(), QStringLiteral("https://www.maker.example"));
+    EXPECT_EQ(set.deployment.forumAddress(), QStringLiteral("https://forum.maker.example/sonvela"));
+    EXPECT_EQ(set.deployment.credit, QStringLiteral("Studio Maker, Torino"));
+    EXPECT_EQ(set.deployment.translators,
+              (QStringList{QStringLiteral("English: Ann"), QStringLiteral("Français: Luc"), QStringLiteral("Español: Sol")}));
+}
+
 struct BadLine
 {
     const char *text;
@@ -60,7 +80,10 @@ INSTANTIATE_TEST_SUITE_P(
                       BadLine{"[service]\nmirror2=good.example\nmirror9=x\n", 3},
                       BadLine{"[service]\nmirror2=good.example\nmirror1=" "aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa\n", 3},
                       BadLine{"[service\n[service]\nmirror2=good.example\n", 1},
-                      BadLine{"[service]\nmirror2=good.example\n[sites]\nproduct=\n", 4}));
+                      BadLine{"[service]\nmirror2=good.example\n[sites]\nproduct=\n", 4},
+                      // The About links go to the default browser: no local files or scripts.
+                      BadLine{"[service]\nmirror2=good.example\n[about]\nforum=file:///etc/passwd\n", 4},
+                      BadLine{"[service]\nmirror2=good.example\n[about]\nsite=javascript:alert(1)\n", 4}));
 
 TEST(Deployment, LoadTakesTheFirstFolderThatHasAFile)
 {

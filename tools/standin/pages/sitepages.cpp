@@ -29,6 +29,19 @@ std::string productHome(const ServiceContext &context)
                         + mirror + "/Radio/elencoAltre.asp\">Tutte le radio</a></li></ul>");
 }
 
+// The hotel section plays a festival jingle, so leaving the section must
+// silence it: the client's blanking is what stops it.
+std::string hotelPage(const ServiceContext &context)
+{
+    const std::string mirror = context.siteAddress(context.config.mirrorPort(1));
+    return htmlPage("Hotel", "<h1>Hotel e vacanze</h1><p>Offerte per i weekend in musica: festival, concerti e "
+                             "rassegne in tutta Italia.</p><ul class=\"list\"><li>Umbria Jazz &mdash; pacchetti da 2 "
+                             "notti</li><li>Notte della Taranta &mdash; agosto</li><li>Ravenna Festival &mdash; "
+                             "giugno e luglio</li></ul><p class=\"muted\">In sottofondo: la sigla dei festival</p>"
+                             "<audio id=\"jingle\" autoplay loop controls src=\""
+                                 + mirror + "/stream/5\"></audio>");
+}
+
 std::string recordingModulePage()
 {
     return htmlPage("Modulo di registrazione per Linux",
@@ -51,11 +64,7 @@ void addProductPages(httplib::Server &server, ServiceContext &context)
          htmlPage("Community", "<style>body{padding:6px}</style><div class=\"card\"><b>Community Sonvela</b>"
                                "<p class=\"muted\">Oggi 1.204 ascoltatori condividono le loro radio preferite.</p>"
                                "</div>"));
-    page(server, "/plugin/vacanze/",
-         htmlPage("Hotel", "<h1>Hotel e vacanze</h1><p>Offerte per i weekend in musica: festival, concerti e "
-                           "rassegne in tutta Italia.</p><ul class=\"list\"><li>Umbria Jazz &mdash; pacchetti da 2 "
-                           "notti</li><li>Notte della Taranta &mdash; agosto</li><li>Ravenna Festival &mdash; "
-                           "giugno e luglio</li></ul>"));
+    page(server, "/plugin/vacanze/", hotelPage(context));
     page(server, "/plugin/fb/",
          htmlPage("Community", "<h1>Community</h1><p>Segui Sonvela e racconta cosa stai ascoltando.</p>"
                                "<div class=\"card\">&laquo;Finalmente la mia radio di paese anche in ufficio!&raquo;"
