@@ -157,6 +157,8 @@ void TFrm_Sonvela::buildWindow()
     m_sections = new WebSections(m_area, {m_sectionBrowsers[4], m_sectionBrowsers[5], m_sectionBrowsers[6]},
                                  m_state.mirrors, {m_state.StationStarted, m_state.HotVideoMode},
                                  m_platform.deployment.productAddress(), text, this);
+    m_sections->setRecorderVisit([this] { m_recorder->visit(); });
+    connect(m_recorder, &RecorderPage::pageChangeRequested, m_sections, &WebSections::Pnl_AscoltaChange);
 
     CatalogueController::Fields catalogueFields{m_state.catalogue, m_state.CatalogueLatch, m_state.HotVideoMode,
                                                 m_state.tempFolder};
@@ -248,8 +250,6 @@ void TFrm_Sonvela::buildPlayerArea(QWidget *parent)
                                    m_platform.deployment.productAddress() + QStringLiteral("/AudioRecording.exe"),
                                    m_platform.folders.settingsFolder(), m_platform.folders.recordingFolder()});
     tabs->addTab(m_recorder, QStringLiteral("Audio Recording"));
-    connect(tabs, &QTabWidget::currentChanged, this, &TFrm_Sonvela::Pnl_AscoltaChange);
-    connect(m_recorder, &RecorderPage::pageChangeRequested, this, &TFrm_Sonvela::Pnl_AscoltaChange);
 
     static const char *const sections[][2] = {{"WB_Video", "Video"},       {"WB_Forum", "Forum"},
                                               {"WB_Hotel", "Hotel"},       {"WB_Community", "Community"},
@@ -469,12 +469,6 @@ void TFrm_Sonvela::readAccountAndProxy()
     m_state.proxy = ProxyFile::read(m_state.settingsFolder);
     if (m_platform.proxy)
         ProxyFile::applyAtStartup(m_state.proxy, *m_platform.proxy);
-}
-
-void TFrm_Sonvela::Pnl_AscoltaChange()
-{
-    if (m_area.Pnl_Ascolta->currentIndex() == 1)
-        m_recorder->visit();
 }
 
 Browser *TFrm_Sonvela::browserOfPage(int page) const

@@ -156,8 +156,6 @@ private:
     void readAccountAndProxy();
     void showMirrorDot(int mirror, bool on);
     void saveOptionsNow();
-    // The page control's change handling.
-    void Pnl_AscoltaChange();
 
     Platform m_platform;
     std::unique_ptr<Clock> m_ownClock;
