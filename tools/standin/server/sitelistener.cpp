@@ -25,7 +25,7 @@ bool SiteListener::open(std::string *error)
     if (m_server)
         return true;
     m_closing = std::make_shared<std::atomic<bool>>(false);
-    std::unique_ptr<httplib::Server> server = std::make_unique<TolerantServer>();
+    auto server = std::make_unique<TolerantServer>();
     // Streams hold a worker each for as long as they play.
     server->new_task_queue = [] { return new httplib::ThreadPool(16); };
     server->set_keep_alive_timeout(2);
@@ -39,6 +39,7 @@ bool SiteListener::open(std::string *error)
             *error = "cannot listen on " + m_host + ":" + std::to_string(m_port) + ": " + std::strerror(errno);
         return false;
     }
+    server->widenBacklog();
     m_server = std::move(server);
     m_thread = std::thread([server = m_server.get()] { server->listen_after_bind(); });
     // httplib's stop() does nothing until the listening loop runs, and a

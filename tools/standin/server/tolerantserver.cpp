@@ -6,6 +6,12 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+void TolerantServer::widenBacklog()
+{
+    // Listening again on a listening socket only changes its backlog.
+    ::listen(svr_sock_, SOMAXCONN);
+}
+
 // The keep-alive loop of httplib's own connection handling, with the
 // repairing stream in place of its socket stream.
 bool TolerantServer::process_and_close_socket(socket_t sock)
