@@ -3,21 +3,25 @@
 #include "platform/webenginebrowser.h"
 
 #include <QDir>
+#include <QFile>
 #include <QTest>
 
 #include <random>
 
 std::unique_ptr<StandinServer> ClientTest::s_server;
 std::unique_ptr<PlatformFactory> ClientTest::s_browsers;
+std::unique_ptr<QTemporaryDir> ClientTest::s_logDir;
 
 void ClientTest::SetUpTestSuite()
 {
     std::random_device device;
     std::uniform_int_distribution<int> base(20000, 32000);
     std::string error;
+    s_logDir = std::make_unique<QTemporaryDir>();
     for (int attempt = 0; attempt < 40 && !s_server; ++attempt) {
         StandinConfig config;
         config.basePort = base(device);
+        config.logPath = s_logDir->filePath(QStringLiteral("requests.log")).toStdString();
         auto server = std::make_unique<StandinServer>(config);
         if (server->start(&error))
             s_server = std::move(server);
@@ -30,6 +34,20 @@ void ClientTest::TearDownTestSuite()
 {
     s_browsers.reset();
     s_server.reset();
+    s_logDir.reset();
+}
+
+int ClientTest::requestsFor(int port, const QString &target)
+{
+    QFile log(s_logDir->filePath(QStringLiteral("requests.log")));
+    if (!log.open(QIODevice::ReadOnly))
+        return 0;
+    const QByteArray portField = "\"port\":" + QByteArray::number(port) + ',';
+    const QByteArray pathField = "\"path\":\"" + target.toUtf8() + '"';
+    int count = 0;
+    for (const QByteArray &line : log.readAll().split('\n'))
+        count += line.contains(portField) && line.contains(pathField) ? 1 : 0;
+    return count;
 }
 
 void ClientTest::TearDown()

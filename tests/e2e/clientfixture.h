@@ -35,7 +35,11 @@ protected:
     QVariant evaluateInRadio(const QString &script);
     WebEngineBrowser &radio();
 
+    // Requests the stand-in logged on `port` whose path and query are exactly `target`.
+    static int requestsFor(int port, const QString &target);
+
     static std::unique_ptr<StandinServer> s_server;
+    static std::unique_ptr<QTemporaryDir> s_logDir;
     static std::unique_ptr<PlatformFactory> s_browsers;
     QTemporaryDir sandbox;
     FakeDialogs dialogs;
