@@ -13,7 +13,13 @@ bool killWhileSaving(const std::function<void()> &saveForever, std::mt19937 &ran
     if (child < 0)
         return false;
     if (child == 0) {
-        saveForever();
+        // Never back into the test: a thrown error would run the rest of the
+        // test, and its clean-up, in the child too.
+        try {
+            saveForever();
+        } catch (...) {
+            ::_exit(3);
+        }
         ::_exit(0); // not reached: the parent kills the child first
     }
     std::this_thread::sleep_for(
