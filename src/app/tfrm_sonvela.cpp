@@ -29,6 +29,7 @@
 #include "settings/proxyfile.h"
 #include "stations/cataloguecontroller.h"
 #include "stations/clickablelabel.h"
+#include "stations/playerremote.h"
 #include "stations/sponsorlinks.h"
 #include "stations/stationnames.h"
 #include "stations/stationpanels.h"
@@ -40,6 +41,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
 #include <QLabel>
 #include <QMenuBar>
 #include <QScreen>
@@ -200,6 +202,13 @@ void TFrm_Sonvela::buildWindow()
                                    m_tray};
     m_modes = new WindowModes(controls, text, [this] { return m_windowHint; }, this);
     m_modes->layoutNormal();
+
+    PlayerRemote::Fields remoteFields{m_state.StationSource, m_state.StationStarted,
+                                      m_state.options.personalStations};
+    m_remote = new PlayerRemote(
+        *m_area.Wb_Radio, m_platform.nowPlaying, remoteFields,
+        [this](int slot, int id) { m_player->panelEntryClicked(2, slot, id); },
+        [this] { m_modes->Ripristina1Click(); }, this);
     setStyleSheet(QStringLiteral("QMainWindow { background: black; }"
                                  "QMenuBar { background: #161616; color: #e8e8e8; }"
                                  "QMenuBar::item:selected { background: #ff8c00; color: black; }"
@@ -449,7 +458,10 @@ void TFrm_Sonvela::runStartUp()
 
     m_state.settingsFolder = m_platform.folders.settingsFolder();
     m_state.tempFolder = m_platform.folders.tempFolder();
-    m_platform.folders.ensureSettingsFolder();
+    if (!m_platform.folders.ensureSettingsFolder())
+        m_platform.dialogs.error(QStringLiteral("The settings folder %1 cannot be created or written: "
+                                                "the program works, but changed options are not kept.")
+                                     .arg(QDir::toNativeSeparators(m_state.settingsFolder)));
 
     readAccountAndProxy();
 
@@ -580,8 +592,15 @@ void TFrm_Sonvela::sendNowPlaying(bool playing, bool force)
     const QString name =
         playing ? stationNameFor(m_state.StationSource, stationNameSources(), StationNameReader::Notice) : QString();
     const QString credit = NowPlayingNotice::credit(m_platform.deployment.makerDomain);
-    if (const std::optional<QByteArray> notice = NowPlayingNotice::notice(playing, force, name, credit))
-        m_platform.nowPlaying.deliver(*notice);
+    const std::optional<QByteArray> notice = NowPlayingNotice::notice(playing, force, name, credit);
+    // The desktop is shown what the notice carries, cut where the notice cuts.
+    const std::optional<NowPlayingNotice::Content> content = notice ? NowPlayingNotice::parse(*notice) : std::nullopt;
+    if (!content)
+        return;
+    if (content->playing)
+        m_platform.nowPlaying.showTrack({content->title, content->artist});
+    else
+        m_platform.nowPlaying.showTrack({});
 }
 
 QString TFrm_Sonvela::hintStationName() const
@@ -705,6 +724,7 @@ void TFrm_Sonvela::refreshFavourites()
     }
     m_tray->rebuildFavourites();
     m_panels->setAnyFavourite(any);
+    m_remote->publish();
 }
 
 void TFrm_Sonvela::closeEvent(QCloseEvent *event)

@@ -28,6 +28,7 @@ class MainMenu;
 class NowPlaying;
 class OptionsLoader;
 class PageCapture;
+class PlayerRemote;
 class PreferenceSync;
 class ProxySession;
 class QLabel;
@@ -172,7 +173,7 @@ private:
     QLabel *m_dotOff = nullptr;
     Browser *m_preferencesBrowser = nullptr;
     Browser *m_uploadBrowser = nullptr;
-    std::array<Browser *, 8> m_sectionBrowsers{}; // pages 2..7
+    std::array<Browser *, 8> m_sectionBrowsers {}; // pages 2..7
     SudokuBoard *m_sudoku = nullptr;
     QString m_windowHint;
     RecorderPage *m_recorder = nullptr;
@@ -187,6 +188,7 @@ private:
     std::unique_ptr<PageCapture> m_capture;
     ServiceAccess *m_access = nullptr;
     StationPlayer *m_player = nullptr;
+    PlayerRemote *m_remote = nullptr;
     CatalogueController *m_catalogue = nullptr;
     SponsorLinks *m_sponsor = nullptr;
     WindowModes *m_modes = nullptr;

@@ -44,10 +44,18 @@ public:
     // The widget that shows the page, or nullptr for an engine that shows nothing.
     virtual QWidget *widget() = 0;
 
+    // The page's own sound. Pausing lets a live stream go, so its connection
+    // ends; resuming starts it again from now. An engine that plays nothing
+    // ignores both.
+    virtual void setAudioPaused(bool paused) { Q_UNUSED(paused) }
+    virtual bool audioPlaying() const { return false; }
+
 Q_SIGNALS:
     void titleChange(const QString &title);
     void progressChange(int progress, int progressMax);
     // The page asked to open `address` in a window of its own (a link with a
     // target, window.open). Nothing opens unless someone acts on it.
     void newWindowRequested(const QString &address);
+    // The page's sound started or ended, whoever did it.
+    void audioChange(bool playing);
 };

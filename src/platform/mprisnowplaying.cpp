@@ -3,22 +3,37 @@
 #include "mprisplayeradaptor.h"
 #include "mprisrootadaptor.h"
 
-#include "messenger/nowplayingnotice.h"
-
 #include <QCoreApplication>
+#include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QDBusObjectPath>
 
 namespace {
 
 const QString PlayerInterface = QStringLiteral("org.mpris.MediaPlayer2.Player");
+constexpr int RaiseWaitMs = 3000;
+
+QString statusName(NowPlaying::Status status)
+{
+    switch (status) {
+    case NowPlaying::Status::Playing:
+        return QStringLiteral("Playing");
+    case NowPlaying::Status::Paused:
+        return QStringLiteral("Paused");
+    case NowPlaying::Status::Stopped:
+        break;
+    }
+    return QStringLiteral("Stopped");
+}
 
 } // namespace
 
 MprisNowPlaying::MprisNowPlaying(QDBusConnection connection, QObject *parent)
-    : QObject(parent), m_connection(std::move(connection)), m_player(new MprisPlayerAdaptor(this))
+    : QObject(parent)
+    , m_connection(std::move(connection))
+    , m_root(new MprisRootAdaptor(this))
+    , m_player(new MprisPlayerAdaptor(this))
 {
-    new MprisRootAdaptor(this);
 }
 
 MprisNowPlaying::~MprisNowPlaying()
@@ -29,35 +44,46 @@ MprisNowPlaying::~MprisNowPlaying()
     m_connection.unregisterObject(QLatin1String(ObjectPath));
 }
 
-QString MprisNowPlaying::serviceName() const
+QString MprisNowPlaying::serviceName() const { return m_service; }
+
+bool MprisNowPlaying::raiseRunningCopy(QDBusConnection connection)
 {
-    return m_service;
+    const QString name = QLatin1String(ServiceName);
+    if (!connection.isConnected() || !connection.interface()->isServiceRegistered(name).value())
+        return false;
+    const QDBusMessage reply = connection.call(QDBusMessage::createMethodCall(name, QLatin1String(ObjectPath),
+                                                   QStringLiteral("org.mpris.MediaPlayer2"), QStringLiteral("Raise")),
+        QDBus::Block, RaiseWaitMs);
+    return reply.type() == QDBusMessage::ReplyMessage;
 }
 
-void MprisNowPlaying::deliver(const QByteArray &notice)
+void MprisNowPlaying::setCommands(Commands *commands)
 {
-    const auto content = NowPlayingNotice::parse(notice);
-    if (!content)
-        return;
-    // A withdrawal before anything was shown has nothing to withdraw.
-    if (!content->playing && m_service.isEmpty())
-        return;
-    if (!appear())
-        return;
+    m_root->setCommands(commands);
+    m_player->setCommands(commands);
+    if (commands)
+        appear();
+}
 
+void MprisNowPlaying::showTrack(const Track &track)
+{
     QVariantMap metadata;
-    if (content->playing) {
-        if (content->title != m_title || m_track == 0)
+    if (!track.title.isEmpty()) {
+        // A new station is a new track for the desktop; the same page loaded again is not.
+        if (track.title != m_title || m_track == 0)
             ++m_track;
-        m_title = content->title;
         metadata.insert(QStringLiteral("mpris:trackid"),
-                        QVariant::fromValue(QDBusObjectPath(QStringLiteral("/org/sonvela/station/%1").arg(m_track))));
-        metadata.insert(QStringLiteral("xesam:title"), content->title);
-        metadata.insert(QStringLiteral("xesam:artist"), QStringList{content->artist});
-    } else {
-        m_title.clear();
+            QVariant::fromValue(QDBusObjectPath(QStringLiteral("/org/sonvela/station/%1").arg(m_track))));
+        metadata.insert(QStringLiteral("xesam:title"), track.title);
+        metadata.insert(QStringLiteral("xesam:artist"), QStringList { track.artist });
     }
-    announce(m_player->show(content->playing ? QStringLiteral("Playing") : QStringLiteral("Stopped"), metadata));
+    m_title = track.title;
+    announce(m_player->showMetadata(metadata));
+}
+
+void MprisNowPlaying::showStatus(Status status, const Abilities &abilities)
+{
+    announce(m_player->showStatus(statusName(status), abilities));
 }
 
 // Registers the player once. Another running copy of the program may hold
@@ -74,7 +100,7 @@ bool MprisNowPlaying::appear()
     }
     const QString plain = QLatin1String(ServiceName);
     const QString instance = plain + QStringLiteral(".instance") + QString::number(QCoreApplication::applicationPid());
-    for (const QString &name : {plain, instance}) {
+    for (const QString &name : { plain, instance }) {
         if (m_connection.registerService(name)) {
             m_service = name;
             return true;
@@ -87,11 +113,10 @@ bool MprisNowPlaying::appear()
 
 void MprisNowPlaying::announce(const QVariantMap &changed)
 {
-    if (changed.isEmpty())
+    if (changed.isEmpty() || m_service.isEmpty())
         return;
     QDBusMessage signal = QDBusMessage::createSignal(QLatin1String(ObjectPath),
-                                                     QStringLiteral("org.freedesktop.DBus.Properties"),
-                                                     QStringLiteral("PropertiesChanged"));
+        QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("PropertiesChanged"));
     signal << PlayerInterface << changed << QStringList();
     m_connection.send(signal);
 }

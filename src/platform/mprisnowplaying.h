@@ -7,11 +7,11 @@
 #include <QVariantMap>
 
 class MprisPlayerAdaptor;
+class MprisRootAdaptor;
 
-// The now-playing notice on Linux: an MPRIS player on the session bus that
-// shows the station as title and the credit as artist, so that desktop
-// widgets show what is heard. The player appears with the first station
-// announced; without a bus nothing is shown and nothing is said.
+// The program's player on the session bus (MPRIS), so that media keys and
+// desktop widgets show and steer what is heard. The player appears once it
+// has commands to obey; without a bus nothing is shown and nothing is said.
 class MprisNowPlaying final : public QObject, public NowPlaying
 {
     Q_OBJECT
@@ -24,7 +24,13 @@ public:
     explicit MprisNowPlaying(QDBusConnection connection, QObject *parent = nullptr);
     ~MprisNowPlaying() override;
 
-    void deliver(const QByteArray &notice) override;
+    void setCommands(Commands *commands) override;
+    void showTrack(const Track &track) override;
+    void showStatus(Status status, const Abilities &abilities) override;
+
+    // When another copy of the program plays on this bus, asks it to show its
+    // window and says so; a desktop runs one copy.
+    static bool raiseRunningCopy(QDBusConnection connection);
 
     // The bus name taken; empty until the player has appeared.
     QString serviceName() const;
@@ -36,6 +42,7 @@ private:
     void announce(const QVariantMap &changed);
 
     QDBusConnection m_connection;
+    MprisRootAdaptor *m_root;
     MprisPlayerAdaptor *m_player;
     QString m_service;
     bool m_gaveUp = false;

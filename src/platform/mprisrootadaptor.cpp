@@ -1,3 +1,12 @@
 #include "mprisrootadaptor.h"
 
-MprisRootAdaptor::MprisRootAdaptor(QObject *parent) : QDBusAbstractAdaptor(parent) {}
+MprisRootAdaptor::MprisRootAdaptor(QObject *parent)
+    : QDBusAbstractAdaptor(parent)
+{
+}
+
+void MprisRootAdaptor::Raise()
+{
+    if (m_commands)
+        m_commands->raise();
+}

@@ -1,10 +1,12 @@
 #pragma once
 
+#include "nowplaying.h"
+
 #include <QDBusAbstractAdaptor>
 #include <QStringList>
 
-// org.mpris.MediaPlayer2 of the now-playing player: who is playing. The
-// player only shows what plays; it cannot be raised or quit from outside.
+// org.mpris.MediaPlayer2 of the program's player: who plays, and a way to
+// bring its window forward.
 class MprisRootAdaptor final : public QDBusAbstractAdaptor
 {
     Q_OBJECT
@@ -21,17 +23,22 @@ public:
     explicit MprisRootAdaptor(QObject *parent);
 
     bool canQuit() const { return false; }
-    bool canRaise() const { return false; }
+    bool canRaise() const { return m_commands != nullptr; }
     bool hasTrackList() const { return false; }
     QString identity() const { return QStringLiteral("Sonvela"); }
     QString desktopEntry() const { return QStringLiteral("sonvela"); }
     QStringList supportedUriSchemes() const { return {}; }
     QStringList supportedMimeTypes() const { return {}; }
 
+    void setCommands(NowPlaying::Commands *commands) { m_commands = commands; }
+
     Q_DISABLE_COPY_MOVE(MprisRootAdaptor)
 
 public Q_SLOTS:
-    // Present because the interface requires them; they do nothing.
-    void Raise() {}
-    void Quit() {}
+    void Raise();
+    // Required by the interface; CanQuit says it does nothing.
+    void Quit() { }
+
+private:
+    NowPlaying::Commands *m_commands = nullptr;
 };

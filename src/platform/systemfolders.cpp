@@ -1,7 +1,12 @@
 #include "systemfolders.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QProcessEnvironment>
+
+#include <pwd.h>
+#include <unistd.h>
 
 namespace {
 
@@ -24,8 +29,14 @@ SystemFolders::SystemFolders(QString settingsFolder, QString tempFolder, QString
 SystemFolders SystemFolders::fromEnvironment(const QProcessEnvironment &environment)
 {
     QString home = environment.value(QStringLiteral("HOME"));
+    // Without HOME (a service, a stripped environment) the account's own home
+    // folder, never the root folder.
+    if (home.isEmpty()) {
+        if (const passwd *account = ::getpwuid(::getuid()); account && account->pw_dir)
+            home = QFile::decodeName(account->pw_dir);
+    }
     if (home.isEmpty())
-        home = QDir::homePath();
+        home = QDir::tempPath();
     QString config = environment.value(QStringLiteral("XDG_CONFIG_HOME"));
     if (config.isEmpty())
         config = home + QStringLiteral("/.config");
@@ -38,5 +49,5 @@ SystemFolders SystemFolders::fromEnvironment(const QProcessEnvironment &environm
 
 bool SystemFolders::ensureSettingsFolder() const
 {
-    return QDir().mkpath(m_settings);
+    return QDir().mkpath(m_settings) && QFileInfo(m_settings).isWritable();
 }

@@ -20,7 +20,8 @@ public:
     const QString &recordingRoot() const { return m_recordingRoot; }
     QString recordingFolder() const { return m_recordingRoot + QStringLiteral("RecordingFile"); }
 
-    // Creates the settings folder when missing; false when that failed.
+    // Creates the settings folder when missing; false when that failed or
+    // the folder cannot be written.
     bool ensureSettingsFolder() const;
 
 private:

@@ -4,11 +4,38 @@
 #include "sourcefile.h"
 #include "webenginesession.h"
 
+#include <QPointer>
 #include <QWebEngineHistory>
 #include <QWebEngineLoadingInfo>
 #include <QWebEngineNewWindowRequest>
 #include <QWebEnginePage>
+#include <QWebEngineScript>
 #include <QWebEngineView>
+
+namespace {
+
+// The scripts run in a world of their own, beside the page's scripts: the
+// page can neither see nor replace them. Each answers whether any of the
+// page's media sounds, or null for a page without media elements (a player
+// in a frame): then the engine's own audible flag tells.
+const QString MediaState = QStringLiteral("(() => { const media = [...document.querySelectorAll('audio,video')];"
+                                          " return media.length ? media.some(m => !m.paused && !m.ended) : null; })()");
+
+// A paused live stream would keep its connection and resume with stale
+// sound: the source is taken away and given back on resume.
+const QString PauseMedia
+    = QStringLiteral("(() => { for (const m of document.querySelectorAll('audio,video')) {"
+                     " if (m.paused) continue; m.pause(); m.dataset.sonvelaPaused = m.getAttribute('src') || '';"
+                     " if (m.getAttribute('src')) { m.removeAttribute('src'); m.load(); } } })()");
+
+const QString ResumeMedia
+    = QStringLiteral("(() => { const media = [...document.querySelectorAll('audio,video')];"
+                     " let ours = media.filter(m => m.dataset.sonvelaPaused !== undefined);"
+                     " if (!ours.length) ours = media.slice(0, 1);"
+                     " for (const m of ours) { const src = m.dataset.sonvelaPaused; delete m.dataset.sonvelaPaused;"
+                     " if (src) m.src = src; m.play().catch(() => {}); } })()");
+
+} // namespace
 
 WebEngineBrowser::WebEngineBrowser(WebEngineSession &session, QWidget *parentWidget)
     : Browser(parentWidget)
@@ -25,6 +52,7 @@ WebEngineBrowser::WebEngineBrowser(WebEngineSession &session, QWidget *parentWid
     connect(page, &QWebEnginePage::newWindowRequested, this, [this](QWebEngineNewWindowRequest &request) {
         Q_EMIT newWindowRequested(request.requestedUrl().toString());
     });
+    connect(page, &QWebEnginePage::recentlyAudibleChanged, this, &WebEngineBrowser::checkAudio);
     connect(page, &QWebEnginePage::loadProgress, this, [this](int percent) {
         if (m_busy && percent < 100)
             Q_EMIT progressChange(percent, 100);
@@ -117,10 +145,36 @@ void WebEngineBrowser::runJavaScript(const QString &script, std::function<void(c
     m_view->page()->runJavaScript(script, [done = std::move(done)](const QVariant &result) { done(result); });
 }
 
+void WebEngineBrowser::setAudioPaused(bool paused)
+{
+    m_view->page()->runJavaScript(paused ? PauseMedia : ResumeMedia, QWebEngineScript::ApplicationWorld);
+    checkAudio();
+}
+
+void WebEngineBrowser::checkAudio()
+{
+    QWebEnginePage *page = m_view->page();
+    // The answer comes later; this browser may be gone by then.
+    page->runJavaScript(MediaState, QWebEngineScript::ApplicationWorld,
+        [self = QPointer<WebEngineBrowser>(this), page](const QVariant &playing) {
+            if (self && self->m_view->page() == page)
+                self->setAudioState(playing.isNull() ? page->recentlyAudible() : playing.toBool());
+        });
+}
+
+void WebEngineBrowser::setAudioState(bool playing)
+{
+    if (playing == m_audioPlaying)
+        return;
+    m_audioPlaying = playing;
+    Q_EMIT audioChange(playing);
+}
+
 void WebEngineBrowser::onLoadingChanged(const QWebEngineLoadingInfo &info)
 {
     switch (info.status()) {
     case QWebEngineLoadingInfo::LoadStartedStatus:
+        setAudioState(false);
         m_busy = true;
         m_failed = false;
         m_titleReported = false;
@@ -150,6 +204,7 @@ void WebEngineBrowser::onLoadingChanged(const QWebEngineLoadingInfo &info)
     if (!m_titleReported || finalTitle != m_reportedTitle)
         reportTitle(finalTitle);
     Q_EMIT progressChange(100, 100);
+    checkAudio();
 }
 
 void WebEngineBrowser::onTitleChanged(const QString &title)

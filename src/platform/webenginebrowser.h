@@ -37,6 +37,8 @@ public:
     QString documentProtocol() const override;
     void saveDocument(const QString &path, SaveDone done) override;
     QWidget *widget() override;
+    void setAudioPaused(bool paused) override;
+    bool audioPlaying() const override { return m_audioPlaying; }
 
     // Runs a script in the page; `done` gets its result. For checks of what
     // the page does (is its audio playing?), not for the service protocol.
@@ -49,6 +51,8 @@ private:
     // page names itself.
     QString shownTitle(const QString &engineTitle) const;
     void reportTitle(const QString &title);
+    void checkAudio();
+    void setAudioState(bool playing);
 
     WebEngineSession &m_session;
     QWebEngineView *m_view;
@@ -61,4 +65,5 @@ private:
     // Whether this navigation has reported a title yet, and the last one reported.
     bool m_titleReported = false;
     QString m_reportedTitle;
+    bool m_audioPlaying = false;
 };

@@ -1,14 +1,32 @@
 #include "webenginesession.h"
 
+#include "chromiumflags.h"
+
 #include <QFileInfo>
 #include <QWebEngineDownloadRequest>
 #include <QWebEnginePage>
 #include <QWebEngineProfile>
 #include <QWebEngineSettings>
 
+namespace {
+
+// The engine reads its switches once, when its first profile is made. Its own
+// media session would be a second player on the desktop, showing the raw
+// page title and fighting ours for the media keys.
+QWebEngineProfile *firstProfile(QObject *owner)
+{
+    const QByteArray name = "QTWEBENGINE_CHROMIUM_FLAGS";
+    qputenv(name.constData(),
+        withFeaturesDisabled(qgetenv(name.constData()),
+            { QStringLiteral("HardwareMediaKeyHandling"), QStringLiteral("MediaSessionService") }));
+    return new QWebEngineProfile(owner); // off the record: nothing left on disk
+}
+
+} // namespace
+
 WebEngineSession::WebEngineSession(QObject *parent)
     : QObject(parent)
-    , m_profile(new QWebEngineProfile(this)) // off the record: nothing left on disk
+    , m_profile(firstProfile(this))
 {
     QWebEngineSettings *settings = m_profile->settings();
     settings->setAttribute(QWebEngineSettings::PlaybackRequiresUserGesture, false);

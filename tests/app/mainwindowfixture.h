@@ -43,11 +43,12 @@ protected:
     }
 
     // Creates the window with mirror `firstMirror` first and runs its start-up.
-    void start(int firstMirror = 1)
+    void start(int firstMirror = 1, const QString &settingsFolder = QString())
     {
         random.value = firstMirror - 1;
+        const QString folder = settingsFolder.isEmpty() ? settings() : settingsFolder;
         TFrm_Sonvela::Platform platform{browsers, dialogs,  shell, nowPlaying, random, nullptr,
-                                        SystemFolders(settings(), temp(), sandbox.path() + QStringLiteral("/home/Sonvela")),
+                                        SystemFolders(folder, temp(), sandbox.path() + QStringLiteral("/home/Sonvela")),
                                         Deployment::defaults(), nullptr, &clock};
         window = std::make_unique<TFrm_Sonvela>(platform);
         window->FormCreate();

@@ -27,6 +27,21 @@ TEST_F(MainWindowTest, WithoutAccountFileNoPreferencesAreRequested)
     EXPECT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join(QLatin1Char('\n')).toStdString();
 }
 
+// A settings folder that cannot be made (a file stands where its parent
+// should be, which stops root too) is named once; the start goes on.
+TEST_F(MainWindowTest, UnusableSettingsFolderIsReportedAndStartUpGoesOn)
+{
+    QFile blocker(sandbox.path() + QStringLiteral("/blocked"));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    start(1, blocker.fileName() + QStringLiteral("/Sonvela"));
+    ASSERT_EQ(dialogs.errors.size(), 1);
+    EXPECT_TRUE(dialogs.errors.first().contains(blocker.fileName() + QStringLiteral("/Sonvela/")))
+        << dialogs.errors.first().toStdString();
+    ASSERT_FALSE(browsers.journal.isEmpty());
+    EXPECT_TRUE(browsers.journal.last().startsWith(QStringLiteral("WebBrowser3 ")));
+}
+
 class FirstMirror : public MainWindowTest, public ::testing::WithParamInterface<int>
 {
 };

@@ -1,6 +1,7 @@
 #include "cataloguepage.h"
 #include "mainwindowfixture.h"
 
+#include "platform/nowplaying.h"
 #include "stations/clickablelabel.h"
 #include "stations/sponsorlinks.h"
 #include "stations/stationpanels.h"
@@ -239,12 +240,73 @@ TEST_F(StationsTest, NoticeNamesTheStationWhenThePageLoads)
     window->state().options.messenger = true;
     QTest::mouseClick(panels().entry(1, 4), Qt::LeftButton);
     browser("Wb_Radio").finish(QStringLiteral("station"));
-    ASSERT_FALSE(nowPlaying.notices.empty());
-    const QString text = QString::fromUtf16(reinterpret_cast<const char16_t *>(nowPlaying.notices.back().constData()));
-    EXPECT_TRUE(text.startsWith(QStringLiteral("\\0Music\\01\\0{0} - {1}\\0m4\\0Sonvela by "))) << text.toStdString();
-    nowPlaying.notices.clear();
+    ASSERT_FALSE(nowPlaying.tracks.empty());
+    EXPECT_EQ(nowPlaying.tracks.back().title, QStringLiteral("m4"));
+    EXPECT_TRUE(nowPlaying.tracks.back().artist.startsWith(QStringLiteral("Sonvela by ")));
+    nowPlaying.tracks.clear();
     window->close();
-    EXPECT_EQ(nowPlaying.notices.size(), 2u);
+    EXPECT_EQ(nowPlaying.tracks, (std::vector<NowPlaying::Track>(2))) << "two withdrawals";
+}
+
+// Media keys and desktop widgets: the commands the desktop's player sends.
+TEST_F(StationsTest, DesktopPlayerStepsThroughFavouritesAndFollowsThePageSound)
+{
+    using Status = NowPlaying::Status;
+    PersonalStations &favourites = window->state().options.personalStations;
+    favourites[1] = { 702, QStringLiteral("Jazz"), QStringLiteral("Jazz") };
+    favourites[4] = { 705, QStringLiteral("Rock"), QStringLiteral("Rock") };
+    window->refreshFavourites();
+    NowPlaying::Commands *remote = nowPlaying.commands;
+    ASSERT_NE(remote, nullptr);
+    EXPECT_EQ(nowPlaying.status, Status::Stopped);
+    EXPECT_EQ(nowPlaying.abilities, (NowPlaying::Abilities { true, false, true, true }));
+
+    FakeBrowser &radio = browser("Wb_Radio");
+    const auto playing = [&radio] { return radio.navigations.back().section(QLatin1Char('='), -1).toInt(); };
+    remote->play(); // nothing in the player yet: the first favourite
+    EXPECT_EQ(playing(), 702);
+    EXPECT_EQ(window->state().StationSource, 22);
+    // The page names itself, as the service's station pages do: still the same favourite.
+    radio.finish(QStringLiteral("RADIO:-Jazz"));
+    ASSERT_EQ(window->state().StationSource, 18);
+    EXPECT_EQ(nowPlaying.status, Status::Paused) << "loaded, not yet sounding";
+    radio.sound(true);
+    EXPECT_EQ(nowPlaying.status, Status::Playing);
+
+    remote->playPause();
+    radio.sound(false);
+    EXPECT_EQ(nowPlaying.status, Status::Paused);
+    remote->playPause();
+    radio.sound(true);
+    EXPECT_EQ(radio.audioRequests, (std::vector<bool> { true, false }));
+    EXPECT_EQ(nowPlaying.status, Status::Playing);
+
+    remote->next();
+    EXPECT_EQ(playing(), 705);
+    remote->next(); // round the end, past the empty slots
+    EXPECT_EQ(playing(), 702);
+    remote->previous();
+    EXPECT_EQ(playing(), 705);
+    EXPECT_EQ(window->state().StationSource, 25);
+
+    remote->stop();
+    radio.sound(false);
+    EXPECT_EQ(nowPlaying.status, Status::Stopped);
+    remote->play();
+    EXPECT_EQ(radio.audioRequests.back(), false) << "play resumes the station in the player";
+    EXPECT_EQ(playing(), 705);
+
+    // With one favourite, and that one playing, there is nowhere to step.
+    favourites[1] = {};
+    window->refreshFavourites();
+    EXPECT_EQ(nowPlaying.abilities, (NowPlaying::Abilities { true, true, false, false }));
+    const int loads = radio.navigations.size();
+    remote->next();
+    EXPECT_EQ(radio.navigations.size(), loads);
+
+    window->hide();
+    remote->raise();
+    EXPECT_TRUE(window->isVisible());
 }
 
 } // namespace

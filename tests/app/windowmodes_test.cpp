@@ -120,12 +120,12 @@ TEST_F(ShownWindowTest, WithoutATrayMinimisingKeepsTheWindowReachable)
 // withdrawn once, by the window's end.
 TEST_F(ShownWindowTest, EsciWithdrawsTheNoticeOnce)
 {
-    const std::size_t before = nowPlaying.notices.size();
+    const std::size_t before = nowPlaying.tracks.size();
     window->tray().esci1->trigger();
     window->menu().Esci2->trigger();
     EXPECT_TRUE(window->isVisible());
     window.reset();
-    EXPECT_EQ(nowPlaying.notices.size(), before + 1);
+    EXPECT_EQ(nowPlaying.tracks.size(), before + 1);
 }
 
 struct LanguageCase

@@ -1,8 +1,12 @@
 #include "platform/systemfolders.h"
 
+#include <QFile>
 #include <QProcessEnvironment>
 
 #include <gtest/gtest.h>
+
+#include <pwd.h>
+#include <unistd.h>
 
 namespace {
 
@@ -25,6 +29,17 @@ TEST(SystemFolders, DefaultsUnderHome)
     const SystemFolders f = SystemFolders::fromEnvironment(env);
     EXPECT_EQ(f.settingsFolder(), QStringLiteral("/home/u/.config/Sonvela/"));
     EXPECT_EQ(f.tempFolder(), QStringLiteral("/tmp/"));
+}
+
+// Without HOME the folders go under the account's own home folder, never
+// under the root folder.
+TEST(SystemFolders, WithoutHomeTheAccountsHomeFolder)
+{
+    const passwd *account = ::getpwuid(::getuid());
+    ASSERT_NE(account, nullptr);
+    const SystemFolders f = SystemFolders::fromEnvironment(QProcessEnvironment());
+    EXPECT_EQ(f.settingsFolder(), QFile::decodeName(account->pw_dir) + QStringLiteral("/.config/Sonvela/"));
+    EXPECT_EQ(f.recordingRoot(), QFile::decodeName(account->pw_dir) + QStringLiteral("/Sonvela/"));
 }
 
 } // namespace

@@ -6,6 +6,8 @@
 #include <QStringList>
 #include <QUrl>
 
+#include <vector>
+
 // A browser whose loads the test completes by hand: navigate records the
 // address; finish() plays the title and progress events of a finished load.
 class FakeBrowser final : public Browser
@@ -65,6 +67,17 @@ public:
         done(ok);
     }
     QWidget *widget() override { return nullptr; }
+
+    // The page's sound: the test plays what the page would do.
+    std::vector<bool> audioRequests; // true: pause, false: resume
+    bool sounding = false;
+    void setAudioPaused(bool paused) override { audioRequests.push_back(paused); }
+    bool audioPlaying() const override { return sounding; }
+    void sound(bool on)
+    {
+        sounding = on;
+        Q_EMIT audioChange(on);
+    }
 
     // Completes a load: the page's title, then the final progress event.
     void finish(const QString &title, const QByteArray &body = QByteArray())

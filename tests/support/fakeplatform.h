@@ -19,6 +19,15 @@ public:
 class RecordingNowPlaying final : public NowPlaying
 {
 public:
-    std::vector<QByteArray> notices;
-    void deliver(const QByteArray &notice) override { notices.push_back(notice); }
+    std::vector<Track> tracks;
+    Status status = Status::Stopped;
+    Abilities abilities;
+    Commands *commands = nullptr;
+    void setCommands(Commands *c) override { commands = c; }
+    void showTrack(const Track &track) override { tracks.push_back(track); }
+    void showStatus(Status s, const Abilities &a) override
+    {
+        status = s;
+        abilities = a;
+    }
 };

@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QByteArray>
+#include <QStringList>
+
+// The web engine's command-line switches, as its environment variable
+// carries them. The engine honours only the last --disable-features switch,
+// so features are added to the one already there, never as a second switch.
+QByteArray withFeaturesDisabled(const QByteArray &flags, const QStringList &features);

@@ -1,0 +1,35 @@
+#include "platform/chromiumflags.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QStringList Ours { QStringLiteral("HardwareMediaKeyHandling"), QStringLiteral("MediaSessionService") };
+
+// The engine keeps only the last --disable-features switch: a second one
+// would silently switch the user's or the test's own choices back on.
+TEST(ChromiumFlags, OneDisableSwitchCarriesTheirFeaturesAndOurs)
+{
+    struct Case
+    {
+        QByteArray given;
+        QByteArray expected;
+    };
+    const Case cases[] = {
+        { "", "--disable-features=HardwareMediaKeyHandling,MediaSessionService" },
+        { "--no-sandbox  --disable-gpu ",
+            "--no-sandbox --disable-gpu --disable-features=HardwareMediaKeyHandling,MediaSessionService" },
+        { "--disable-features=Foo,Bar --no-sandbox",
+            "--no-sandbox --disable-features=Foo,Bar,HardwareMediaKeyHandling,MediaSessionService" },
+        { "--disable-features=Foo --disable-features=MediaSessionService,Baz",
+            "--disable-features=Foo,MediaSessionService,Baz,HardwareMediaKeyHandling" },
+        { "--disable-features= --enable-features=Qux",
+            "--enable-features=Qux --disable-features=HardwareMediaKeyHandling,MediaSessionService" },
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(withFeaturesDisabled(c.given, Ours), c.expected) << c.given.constData();
+    const QByteArray once = withFeaturesDisabled("--no-sandbox", Ours);
+    EXPECT_EQ(withFeaturesDisabled(once, Ours), once) << "applying twice changes nothing";
+}
+
+} // namespace
