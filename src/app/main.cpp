@@ -7,6 +7,7 @@
 #include "platform/proxyrelay.h"
 #include "platform/qtproxysession.h"
 #include "platform/randomsource.h"
+#include "platform/standinlauncher.h"
 #include "recording/audioctllibrary.h"
 #include "theme/darklook.h"
 
@@ -15,9 +16,18 @@
 #include <QDateTime>
 #include <QProcessEnvironment>
 
+#include <cstdio>
+
 #ifdef SONVELA_STARTUP_TRACE
 #include "startuptrace.h"
 #endif
+
+namespace {
+
+// The stand-in is up in well under a second; a loaded machine gets more.
+constexpr int StandinStartMs = 10000;
+
+} // namespace
 
 int main(int argc, char **argv)
 {
@@ -30,6 +40,13 @@ int main(int argc, char **argv)
     QApplication::setQuitOnLastWindowClosed(false);
     DarkLook::apply();
 
+    // One copy per desktop: a second start shows the first one's window.
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (MprisNowPlaying::raiseRunningCopy(bus)) {
+        std::fputs("sonvela: already running; its window has been brought forward\n", stderr);
+        return 0;
+    }
+
     // The proxy relay must be in force before the first web view exists.
     ProxyRelay relay;
     QtProxySession proxy(relay);
@@ -38,11 +55,16 @@ int main(int argc, char **argv)
     const SystemFolders folders = SystemFolders::fromEnvironment(QProcessEnvironment::systemEnvironment());
     const DeploymentReading deployment =
         loadDeployment({folders.settingsFolder(), QStringLiteral("/etc/sonvela/")});
+    // No deployment names a service: the stand-in beside this program is the service.
+    StandinLauncher standin(QCoreApplication::applicationDirPath() + QStringLiteral("/sonvela-standin"));
+    QString standinProblem;
+    if (deployment.source.isEmpty() && deployment.problems.isEmpty())
+        standin.start(StandinStartMs, &standinProblem);
 
     PlatformFactory browsers;
     QtDialogs dialogs;
     DesktopShell shell;
-    MprisNowPlaying nowPlaying(QDBusConnection::sessionBus());
+    MprisNowPlaying nowPlaying(bus);
     SeededRandom random(static_cast<std::uint64_t>(QDateTime::currentMSecsSinceEpoch()));
 
     AudioCtlLibrary recording(AudioCtlLibrary::defaultCandidates(QCoreApplication::applicationDirPath()));
@@ -53,6 +75,8 @@ int main(int argc, char **argv)
     dialogs.setParent(&Frm_Sonvela);
     for (const QString &problem : deployment.problems)
         dialogs.error(problem);
+    if (!standinProblem.isEmpty())
+        dialogs.error(standinProblem);
     windows.startUp();
 
     Frm_Sonvela.centreOnScreen();

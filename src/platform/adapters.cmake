@@ -1,5 +1,5 @@
-# Adapters that reach the network and the session bus: the proxy relay with
-# the proxy session, and the MPRIS now-playing player.
+# Adapters that reach the network, the session bus and other processes: the
+# proxy relay with the proxy session, the MPRIS player and the stand-in launcher.
 add_library(sonvela_platform_net STATIC
   httphead.cpp httphead.h
   proxyrequest.cpp proxyrequest.h
@@ -11,6 +11,7 @@ add_library(sonvela_platform_net STATIC
   qtproxysession.cpp qtproxysession.h
   mprisrootadaptor.cpp mprisrootadaptor.h
   mprisplayeradaptor.cpp mprisplayeradaptor.h
-  mprisnowplaying.cpp mprisnowplaying.h)
-target_link_libraries(sonvela_platform_net PUBLIC sonvela_platform_api sonvela_messenger_logic
+  mprisnowplaying.cpp mprisnowplaying.h
+  standinlauncher.cpp standinlauncher.h)
+target_link_libraries(sonvela_platform_net PUBLIC sonvela_platform_api
   Qt6::Network Qt6::DBus sonvela_flags)

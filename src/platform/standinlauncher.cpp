@@ -1,0 +1,78 @@
+#include "standinlauncher.h"
+
+#include "deployment.h"
+
+#include <QDeadlineTimer>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTcpSocket>
+
+#include <csignal>
+#include <sys/prctl.h>
+
+namespace {
+
+constexpr int StopWaitMs = 3000;
+
+// Whether the first mirror of the built-in deployment answers.
+bool firstMirrorListens()
+{
+    const QString mirror = Deployment::defaults().mirrors[0];
+    QTcpSocket socket;
+    socket.connectToHost(mirror.section(QLatin1Char(':'), 0, 0), mirror.section(QLatin1Char(':'), 1).toUShort());
+    return socket.waitForConnected(500);
+}
+
+} // namespace
+
+StandinLauncher::StandinLauncher(QString program)
+    : m_program(std::move(program))
+{
+}
+
+StandinLauncher::~StandinLauncher()
+{
+    if (!m_process)
+        return;
+    m_process->terminate();
+    if (!m_process->waitForFinished(StopWaitMs))
+        m_process->kill();
+    m_process->waitForFinished(StopWaitMs);
+    delete m_process;
+}
+
+bool StandinLauncher::start(int waitMs, QString *problem)
+{
+    if (!QFileInfo(m_program).isExecutable()) {
+        *problem = QStringLiteral("The stand-in service %1 is missing: without a deployment.ini there is no "
+                                  "service to listen to.")
+                       .arg(m_program);
+        return false;
+    }
+    m_process = new QProcess;
+    m_process->setProgram(m_program);
+    m_process->setProcessChannelMode(QProcess::MergedChannels);
+    // Should the client die, the kernel stops the stand-in too.
+    m_process->setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
+    m_process->start();
+
+    const QDeadlineTimer deadline(waitMs);
+    QByteArray said;
+    while (!deadline.hasExpired()) {
+        if (m_process->state() == QProcess::NotRunning)
+            break;
+        m_process->waitForReadyRead(100);
+        said += m_process->readAll();
+        if (said.contains("listening on")) {
+            // Nobody reads on: what it says later goes nowhere, not into our memory.
+            m_process->closeReadChannel(QProcess::StandardOutput);
+            return true;
+        }
+    }
+    // It could not take its ports: one already runs (scripts, a test, another session).
+    if (firstMirrorListens())
+        return true;
+    *problem = QStringLiteral("The stand-in service did not start: %1")
+                   .arg(QString::fromLocal8Bit(said.trimmed()).left(300));
+    return false;
+}
