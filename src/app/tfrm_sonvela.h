@@ -173,7 +173,7 @@ private:
     QLabel *m_dotOff = nullptr;
     Browser *m_preferencesBrowser = nullptr;
     Browser *m_uploadBrowser = nullptr;
-    std::array<Browser *, 8> m_sectionBrowsers {}; // pages 2..7
+    std::array<Browser *, 8> m_sectionBrowsers{}; // pages 2..7
     SudokuBoard *m_sudoku = nullptr;
     QString m_windowHint;
     RecorderPage *m_recorder = nullptr;
