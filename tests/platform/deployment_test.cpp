@@ -120,3 +120,30 @@ TEST(Deployment, UnreadableFileIsReportedAndDefaultsKept)
 }
 
 } // namespace
+
+namespace {
+
+// The installed example documents every key: read as a deployment it is
+// valid, and each of its values replaces a built-in one.
+TEST(Deployment, InstalledExampleIsValidAndSetsEveryKey)
+{
+    const QString path = QString::fromLocal8Bit(qgetenv("SONVELA_SOURCE_DIR")) + QStringLiteral("/dist/deployment.ini.example");
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
+    const DeploymentReading r = parseDeployment(QString::fromUtf8(file.readAll()), path);
+    EXPECT_TRUE(r.problems.isEmpty()) << r.problems.join(QLatin1Char('\n')).toStdString();
+    const Deployment &d = r.deployment;
+    const Deployment built = Deployment::defaults();
+    for (std::size_t i = 0; i < d.mirrors.size(); ++i)
+        EXPECT_NE(d.mirrors[i], built.mirrors[i]) << "mirror" << i + 1;
+    const std::pair<QString, QString> fields[] = {
+        {d.selectionTitle, built.selectionTitle}, {d.product, built.product},   {d.maker, built.maker},
+        {d.partner1, built.partner1},             {d.partner2, built.partner2}, {d.productDomain, built.productDomain},
+        {d.makerDomain, built.makerDomain},       {d.site, built.site},         {d.forum, built.forum},
+        {d.credit, built.credit}};
+    for (const auto &[value, builtIn] : fields)
+        EXPECT_NE(value, builtIn) << value.toStdString();
+    EXPECT_NE(d.translators, built.translators);
+}
+
+} // namespace
