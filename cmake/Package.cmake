@@ -8,8 +8,8 @@ set(CPACK_PACKAGE_VENDOR Velmora)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_CONTACT "Velmora <sonvela@velmora.example>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "internet radio client")
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "internet radio client
-Sonvela plays the stations of an internet radio service: the week's most
+# CPack puts the summary first itself: the description is the long text only.
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Sonvela plays the stations of an internet radio service: the week's most
 clicked stations, your favourites and the new stations, from its window or
 its tray icon. It keeps a timed playlist, records what you hear, shows a news
 ticker and answers the desktop's media keys.

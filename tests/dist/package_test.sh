@@ -20,7 +20,7 @@ for needed in libqt6webenginecore6 libqt6webenginecore6-bin libqt6dbus6 libsqlit
   grep -q "$needed" <<<"$depends" || { echo "Depends lacks $needed: $depends"; fail=1; }
 done
 # Errors fail the package; warnings are shown for whoever looks.
-report=$(lintian --no-tag-display-limit "$deb" 2>&1 || true)
+report=$(lintian --tag-display-limit 0 "$deb" 2>&1 || true)
 [ -n "$report" ] && echo "$report"
 if grep -q '^E:' <<<"$report"; then
   fail=1
