@@ -9,8 +9,8 @@ public:
     explicit XdgAutostart(QString autostartFolder);
     static QString defaultFolder();
 
-    bool set(const QString &executablePath) override;
-    bool remove() override;
+    std::optional<QString> set(const QString &executablePath) override;
+    std::optional<QString> remove() override;
     bool isSet() const override;
     QString entryPath() const;
 
