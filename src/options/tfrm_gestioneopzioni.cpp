@@ -1,5 +1,9 @@
-#include "settings/tfrm_gestioneopzioni.h"
+#include "options/tfrm_gestioneopzioni.h"
 
+#include "options/playlistentries.h"
+#include "options/stationselection.h"
+#include "options/typedtime.h"
+#include "platform/dialogs.h"
 #include "settings/atomicfile.h"
 #include "settings/optionsfile.h"
 #include "settings/optionsstate.h"
@@ -7,10 +11,12 @@
 #include "settings/settingslines.h"
 
 #include <QCheckBox>
+#include <QColor>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QPalette>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QTabWidget>
@@ -39,16 +45,38 @@ void setCell(QTableWidget *grid, int row, int column, const QString &text)
     grid->setItem(row, column, new QTableWidgetItem(text));
 }
 
+const QString NoPickText = QStringLiteral("Nessuna radio selezionata");
+const QString PickErrorText = QStringLiteral("Errore nella selezione");
+
+// The design's black window with light text; tabs and grids follow suit.
+QPalette darkPalette(QPalette palette)
+{
+    palette.setColor(QPalette::Window, Qt::black);
+    palette.setColor(QPalette::WindowText, QColor(0xe8, 0xe8, 0xe8));
+    palette.setColor(QPalette::Base, QColor(0x14, 0x14, 0x14));
+    palette.setColor(QPalette::AlternateBase, QColor(0x22, 0x22, 0x22));
+    palette.setColor(QPalette::Text, QColor(0xe8, 0xe8, 0xe8));
+    palette.setColor(QPalette::Button, QColor(0x2a, 0x2a, 0x2a));
+    palette.setColor(QPalette::ButtonText, QColor(0xf0, 0xf0, 0xf0));
+    palette.setColor(QPalette::Highlight, QColor(0xff, 0x8c, 0x00));
+    palette.setColor(QPalette::HighlightedText, Qt::black);
+    return palette;
+}
+
 } // namespace
 
-TFrm_GestioneOpzioni::TFrm_GestioneOpzioni(OptionsState &state, QString settingsFolder, QWidget *parent)
+TFrm_GestioneOpzioni::TFrm_GestioneOpzioni(OptionsState &state, QString settingsFolder, Dialogs &dialogs,
+                                           QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint)
     , m_state(state)
     , m_settingsFolder(std::move(settingsFolder))
+    , m_dialogs(dialogs)
 {
     setObjectName(QStringLiteral("Frm_GestioneOpzioni"));
     setWindowTitle(QStringLiteral("Opzioni Sonvela"));
     setFixedSize(ClientWidth, ClientHeight);
+    setPalette(darkPalette(palette()));
+    setAutoFillBackground(true);
 
     m_pages = new QTabWidget(this);
     m_pages->setObjectName(QStringLiteral("PageControl1"));
@@ -56,8 +84,8 @@ TFrm_GestioneOpzioni::TFrm_GestioneOpzioni(OptionsState &state, QString settings
     m_pages->addTab(buildStationsPage(), QStringLiteral("Radio personali"));
     m_pages->addTab(buildPlaylistPage(), QStringLiteral("Radio in PlayList"));
 
-    QPushButton *leave = button(QStringLiteral("BitBtn1"), QStringLiteral("Esci senza salvare"), true);
-    QPushButton *save = button(QStringLiteral("BitBtn2"), QStringLiteral("Salva ed esci"), true);
+    QPushButton *leave = button(QStringLiteral("BitBtn1"), QStringLiteral("Esci senza salvare"));
+    QPushButton *save = button(QStringLiteral("BitBtn2"), QStringLiteral("Salva ed esci"));
     connect(leave, &QPushButton::clicked, this, &QDialog::reject);
     connect(save, &QPushButton::clicked, this, &QDialog::accept);
 
@@ -72,12 +100,11 @@ TFrm_GestioneOpzioni::TFrm_GestioneOpzioni(OptionsState &state, QString settings
     m_startupName->setText(m_state.startupStation.name);
 }
 
-QPushButton *TFrm_GestioneOpzioni::button(const QString &name, const QString &caption, bool enabled)
+QPushButton *TFrm_GestioneOpzioni::button(const QString &name, const QString &caption)
 {
     auto *b = new QPushButton(caption, this);
     b->setObjectName(name);
-    // The behaviour of these buttons comes with the options window itself.
-    b->setEnabled(enabled);
+    b->setAutoDefault(false);
     return b;
 }
 
@@ -106,7 +133,8 @@ QWidget *TFrm_GestioneOpzioni::buildStartupPage()
     m_search = checkBox(QStringLiteral("Chk_Google"), true);
     m_messenger = checkBox(QStringLiteral("Chk_Msn"), true);
     // The design's "Seleziona" button; apply language writes its text 32 over it.
-    m_select = button(QStringLiteral("SpeedButton1"), QStringLiteral("Seleziona"), false);
+    m_select = button(QStringLiteral("SpeedButton1"), QStringLiteral("Seleziona"));
+    connect(m_select, &QPushButton::clicked, this, &TFrm_GestioneOpzioni::SpeedButton1Click);
     m_startupName = label(QStringLiteral("Lbl_NomeRadio"), QString());
 
     auto *grid = new QGridLayout(page);
@@ -141,12 +169,12 @@ QWidget *TFrm_GestioneOpzioni::buildStationsPage()
     auto *grid = new QGridLayout(rows);
     for (int slot = 1; slot <= SlotCount; ++slot) {
         const QString number = QString::number(slot);
-        grid->addWidget(
-            button(QStringLiteral("BitBtn%1").arg(clearButtonNumber(slot)), QStringLiteral("Cancella"), false),
-            slot - 1, 0);
-        grid->addWidget(
-            button(QStringLiteral("BitBtn%1").arg(changeButtonNumber(slot)), QStringLiteral("Cambia"), false), slot - 1,
-            1);
+        QPushButton *clear = button(QStringLiteral("BitBtn%1").arg(clearButtonNumber(slot)), QStringLiteral("Cancella"));
+        QPushButton *change = button(QStringLiteral("BitBtn%1").arg(changeButtonNumber(slot)), QStringLiteral("Cambia"));
+        connect(clear, &QPushButton::clicked, this, [this, slot] { BitBtn8Click(slot); });
+        connect(change, &QPushButton::clicked, this, [this, slot] { BitBtn3Click(slot); });
+        grid->addWidget(clear, slot - 1, 0);
+        grid->addWidget(change, slot - 1, 1);
         grid->addWidget(label(QStringLiteral("Lbl_R_") + number, QStringLiteral("Radio %1:").arg(slot)), slot - 1, 2);
         m_stationNames[slot - 1] = label(QStringLiteral("Lbl_Radio") + number, QString());
         grid->addWidget(m_stationNames[slot - 1], slot - 1, 3);
@@ -173,6 +201,8 @@ QWidget *TFrm_GestioneOpzioni::buildPlaylistPage()
     m_timerShown->verticalHeader()->setDefaultSectionSize(15);
     m_timerShown->verticalHeader()->hide();
     m_timerShown->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_timerShown->setSelectionMode(QAbstractItemView::SingleSelection);
+    connect(m_timerShown, &QTableWidget::cellDoubleClicked, this, &TFrm_GestioneOpzioni::StrGrd_TimerTmpDblClick);
     m_timerHidden = new QTableWidget(1, 4, page);
     m_timerHidden->setObjectName(QStringLiteral("StrGrd_Timer"));
     m_timerHidden->hide();
@@ -182,8 +212,12 @@ QWidget *TFrm_GestioneOpzioni::buildPlaylistPage()
     timer->addWidget(m_playlist);
     timer->addWidget(label(QStringLiteral("Lbl_Emittenti"), QStringLiteral("Attiva timer")), 1);
     auto *buttons = new QHBoxLayout;
-    buttons->addWidget(button(QStringLiteral("BitBtn13"), QStringLiteral("Cancella emittente"), false));
-    buttons->addWidget(button(QStringLiteral("BitBtn14"), QStringLiteral("Aggiungi emittente"), false));
+    QPushButton *remove = button(QStringLiteral("BitBtn13"), QStringLiteral("Cancella emittente"));
+    QPushButton *add = button(QStringLiteral("BitBtn14"), QStringLiteral("Aggiungi emittente"));
+    connect(remove, &QPushButton::clicked, this, &TFrm_GestioneOpzioni::BitBtn13Click);
+    connect(add, &QPushButton::clicked, this, &TFrm_GestioneOpzioni::BitBtn14Click);
+    buttons->addWidget(remove);
+    buttons->addWidget(add);
     auto *layout = new QVBoxLayout(page);
     layout->addWidget(m_timerShown, 1);
     layout->addWidget(m_timerHidden);
@@ -248,7 +282,7 @@ void TFrm_GestioneOpzioni::readOptions()
 
 void TFrm_GestioneOpzioni::loadPlaylist() { setPlaylistRows(PlaylistFile::read(m_settingsFolder)); }
 
-UploadEntries TFrm_GestioneOpzioni::saveOptions()
+UploadEntries TFrm_GestioneOpzioni::writeOptionsFile()
 {
     if (m_pendingStartupPick != 0)
         m_state.startupStation.id = m_pendingStartupPick;
@@ -265,9 +299,12 @@ UploadEntries TFrm_GestioneOpzioni::saveOptions()
     record.playlist = m_playlist->isChecked();
     record.languageIndex = m_state.languageIndex;
 
-    const UploadEntries entries = OptionsFile::write(m_settingsFolder, record);
+    return OptionsFile::write(m_settingsFolder, record);
+}
+
+void TFrm_GestioneOpzioni::writePlaylist()
+{
     PlaylistFile::write(m_settingsFolder, playlistRows());
-    return entries;
 }
 
 bool TFrm_GestioneOpzioni::runModal(int page)
@@ -332,4 +369,137 @@ void TFrm_GestioneOpzioni::setPlaylistRows(const std::vector<PlaylistRow> &rows)
         setCell(m_timerHidden, row, 2, entry.stationName);
         setCell(m_timerHidden, row, 3, entry.stationLabel);
     }
+}
+
+void TFrm_GestioneOpzioni::setSelectionWindows(StationSelection *personal, StationSelection *programmed)
+{
+    m_personal = personal;
+    m_programmed = programmed;
+}
+
+StationPick TFrm_GestioneOpzioni::pick(StationSelection *selection)
+{
+    return selection ? selection->pickStation() : StationPick();
+}
+
+std::optional<StationPick> TFrm_GestioneOpzioni::pickPersonal()
+{
+    const StationPick picked = pick(m_personal);
+    if (picked.result == StationPick::Result::NoPick)
+        m_dialogs.message(NoPickText);
+    if (picked.result != StationPick::Result::Picked)
+        return std::nullopt;
+    return picked;
+}
+
+void TFrm_GestioneOpzioni::BitBtn3Click(int slot)
+{
+    const std::optional<StationPick> picked = pickPersonal();
+    if (!picked)
+        return;
+    // Stored as it comes: a capture without an id empties the slot.
+    m_state.personalStations[static_cast<std::size_t>(slot - 1)] = { picked->id, picked->name, picked->label };
+    m_stationNames[static_cast<std::size_t>(slot - 1)]->setText(picked->name);
+}
+
+void TFrm_GestioneOpzioni::BitBtn8Click(int slot)
+{
+    m_state.personalStations[static_cast<std::size_t>(slot - 1)] = PersonalStation();
+    m_stationNames[static_cast<std::size_t>(slot - 1)]->clear();
+}
+
+void TFrm_GestioneOpzioni::SpeedButton1Click()
+{
+    // The start-up station keeps no panel label.
+    if (const std::optional<StationPick> picked = pickPersonal()) {
+        m_pendingStartupPick = picked->id;
+        m_startupName->setText(picked->name);
+    }
+}
+
+int TFrm_GestioneOpzioni::currentEntryRow() const
+{
+    return std::max(0, m_timerShown->currentRow());
+}
+
+bool TFrm_GestioneOpzioni::readTypedTime(const QString &defaultText, PlaylistRow &row)
+{
+    const QString answer = m_dialogs.inputBox(QStringLiteral("Orario di attivazione"),
+                                              QStringLiteral("Inserire l'orario in cui attivare l'emittente"),
+                                              defaultText);
+    const TypedTime typed = TypedTime::read(answer, m_timeFormat);
+    switch (typed.status) {
+    case TypedTime::Status::Cancelled:
+        m_dialogs.message(QStringLiteral("Operazione annullata"));
+        return false;
+    case TypedTime::Status::BadFormat:
+        m_dialogs.message(QStringLiteral("Errore nel formato dell'ora inserito"));
+        return false;
+    case TypedTime::Status::Accepted:
+        break;
+    }
+    row.time = typed.shown;
+    row.key = typed.timeKey;
+    return true;
+}
+
+bool TFrm_GestioneOpzioni::pickPlaylistStation(PlaylistRow &row)
+{
+    const StationPick picked = pick(m_programmed);
+    switch (picked.result) {
+    case StationPick::Result::Cancelled:
+        return false;
+    case StationPick::Result::NoPick:
+        // The entry goes on without a station; it fires and plays nothing.
+        m_dialogs.message(NoPickText);
+        row.stationId = QStringLiteral("0");
+        row.stationName.clear();
+        row.stationLabel.clear();
+        return true;
+    case StationPick::Result::Picked:
+        break;
+    }
+    if (picked.id == 0) {
+        m_dialogs.message(PickErrorText);
+        return false;
+    }
+    row.stationId = QString::number(picked.id);
+    row.stationName = picked.name;
+    row.stationLabel = picked.label;
+    return true;
+}
+
+void TFrm_GestioneOpzioni::BitBtn14Click()
+{
+    PlaylistRow entry;
+    if (!readTypedTime(TypedTime::placeholder(), entry) || !pickPlaylistStation(entry))
+        return;
+    std::vector<PlaylistRow> rows = playlistRows();
+    PlaylistEntries::rowForNewEntry(rows) = entry;
+    PlaylistEntries::sort(rows);
+    setPlaylistRows(rows);
+}
+
+void TFrm_GestioneOpzioni::BitBtn13Click()
+{
+    std::vector<PlaylistRow> rows = playlistRows();
+    PlaylistEntries::remove(rows, currentEntryRow());
+    setPlaylistRows(rows);
+}
+
+void TFrm_GestioneOpzioni::StrGrd_TimerTmpDblClick(int row, int column)
+{
+    std::vector<PlaylistRow> rows = playlistRows();
+    if (row < 0 || row >= static_cast<int>(rows.size()))
+        return;
+    PlaylistRow &entry = rows[static_cast<std::size_t>(row)];
+    if (column == 0) {
+        // Offered without its seconds, so 09.30.00 comes back as 09.30.
+        if (!readTypedTime(entry.time.chopped(std::min<qsizetype>(3, entry.time.size())), entry))
+            return;
+        PlaylistEntries::sort(rows);
+    } else if (!pickPlaylistStation(entry)) {
+        return;
+    }
+    setPlaylistRows(rows);
 }

@@ -1,11 +1,15 @@
 #pragma once
 
-#include <QDialog>
+#include "options/selectionwindow.h"
 
-// Picks a personal station from the service's selection page.
-class TFrm_RadioPersonale final : public QDialog
+// Picks a personal station or the start-up station ("Cambia", "Seleziona").
+// Its captions stay Italian whatever the language.
+class TFrm_RadioPersonale final : public SelectionWindow
 {
     Q_OBJECT
 public:
-    explicit TFrm_RadioPersonale(QWidget *parent = nullptr);
+    TFrm_RadioPersonale(const Setup &setup, QWidget *parent = nullptr)
+        : SelectionWindow(QStringLiteral("Frm_RadioPersonale"), setup, parent)
+    {
+    }
 };

@@ -1,16 +1,14 @@
 #pragma once
 
-#include <QDialog>
+#include "options/selectionwindow.h"
 
-class QPushButton;
-
-// Picks a playlist station from the service's selection page.
-class TFrm_RadioProgrammata final : public QDialog
+// Picks a playlist station; apply language rewrites its caption and buttons.
+class TFrm_RadioProgrammata final : public SelectionWindow
 {
     Q_OBJECT
 public:
-    explicit TFrm_RadioProgrammata(QWidget *parent = nullptr);
-
-    QPushButton *BitBtn1; // "Esci senza salvare"
-    QPushButton *BitBtn2; // "Salva ed esci"
+    TFrm_RadioProgrammata(const Setup &setup, QWidget *parent = nullptr)
+        : SelectionWindow(QStringLiteral("Frm_RadioProgrammata"), setup, parent)
+    {
+    }
 };

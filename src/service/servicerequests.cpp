@@ -63,6 +63,11 @@ QString stationById(const QString &serverBase, int id)
     return serverBase + QStringLiteral("/Radio/mostraRadio.asp?Id=") + QString::number(id);
 }
 
+QString selectionPage(const QString &serverBase)
+{
+    return serverBase + QStringLiteral("/Radio/radioPersonale.asp");
+}
+
 QString servicePage(const QString &serverBase, int code)
 {
     switch (code) {

@@ -18,5 +18,7 @@ QString hotVideoStart(const QString &serverBase);
 QString sidePage(const QString &serverBase);
 QString sidePageHot(const QString &serverBase);            // "/Radio/hot/..."
 QString sidePageHotCatalogue(const QString &serverBase);   // "/Radio/Hot/..."
+// The page on which the user picks a station for the options.
+QString selectionPage(const QString &serverBase);
 
 } // namespace ServiceRequests

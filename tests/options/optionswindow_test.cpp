@@ -1,8 +1,11 @@
-#include "settings/tfrm_gestioneopzioni.h"
+#include "options/tfrm_gestioneopzioni.h"
 
-#include "sandbox.h"
-#include "service/linerecords.h"
+#include "fakeselection.h"
+#include "options/timeformat.h"
 #include "settings/optionsstate.h"
+#include "settings/sandbox.h"
+#include "service/linerecords.h"
+#include "support/fakedialogs.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -22,7 +25,9 @@ protected:
     {
         SettingsSandbox::SetUp();
         state.startupStation = { 12, QStringLiteral("Radio Avvio") };
-        window = std::make_unique<TFrm_GestioneOpzioni>(state, settings);
+        window = std::make_unique<TFrm_GestioneOpzioni>(state, settings, dialogs);
+        window->setSelectionWindows(&personal, &programmed);
+        window->setTimeFormat(TimeFormat(QLatin1Char('.')));
     }
 
     template <typename T> T *child(const char *name) const
@@ -37,7 +42,35 @@ protected:
         return child<QPushButton>(QStringLiteral("BitBtn%1").arg(n).toLatin1().constData());
     }
 
+    QTableWidget *shownGrid() const { return child<QTableWidget>("StrGrd_TimerTmp"); }
+    QStringList gridTexts() const
+    {
+        QStringList texts;
+        const QTableWidget *grid = shownGrid();
+        for (int row = 0; row < grid->rowCount(); ++row) {
+            QStringList cells;
+            for (int column = 0; column < 2; ++column)
+                cells << (grid->item(row, column) ? grid->item(row, column)->text() : QString());
+            texts << cells.join(QLatin1Char('|'));
+        }
+        return texts;
+    }
+    void doubleClickCell(int row, int column)
+    {
+        QTableWidget *grid = shownGrid();
+        child<QTabWidget>("PageControl1")->setCurrentIndex(2);
+        window->show();
+        grid->setCurrentCell(row, column);
+        const QRect cell = grid->visualItemRect(grid->item(row, column));
+        // A view takes a double click only on the index the press went to.
+        QTest::mousePress(grid->viewport(), Qt::LeftButton, {}, cell.center());
+        QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
+    }
+
     OptionsState state;
+    FakeDialogs dialogs;
+    FakeSelection personal;
+    FakeSelection programmed;
     std::unique_ptr<TFrm_GestioneOpzioni> window;
 };
 
@@ -62,15 +95,113 @@ TEST_F(OptionsWindowTest, DesignStateAndCaption)
         EXPECT_NE(window->findChild<QLabel *>(QStringLiteral("Lbl_R_%1").arg(slot)), nullptr) << slot;
 }
 
-TEST_F(OptionsWindowTest, OnlyLeavingButtonsWorkForNow)
+TEST_F(OptionsWindowTest, LeavingButtonsCloseWithTheirResults)
 {
-    EXPECT_FALSE(child<QPushButton>("SpeedButton1")->isEnabled());
-    for (int n = 3; n <= 34; ++n)
-        EXPECT_FALSE(button(n)->isEnabled()) << n;
+    window->show();
     QTest::mouseClick(button(2), Qt::LeftButton);
     EXPECT_EQ(window->result(), QDialog::Accepted);
+    window->show();
     QTest::mouseClick(button(1), Qt::LeftButton);
     EXPECT_EQ(window->result(), QDialog::Rejected);
+}
+
+TEST_F(OptionsWindowTest, CambiaAndCancellaActOnTheSlotAtOnce)
+{
+    // "Cambia" of slot 3 is BitBtn5, of slot 6 BitBtn15; "Cancella" of slot 3 is BitBtn10.
+    personal.answers = { FakeSelection::picked(17, "Jazz & Blues", "JB"), FakeSelection::noPick(), StationPick(),
+                         FakeSelection::picked(0, "", ""), FakeSelection::picked(4, "Sei", "L6") };
+    QTest::mouseClick(button(5), Qt::LeftButton);
+    EXPECT_EQ(state.personalStations[2], (PersonalStation { 17, QStringLiteral("Jazz & Blues"), QStringLiteral("JB") }));
+    EXPECT_EQ(child<QLabel>("Lbl_Radio3")->text(), QStringLiteral("Jazz & Blues"));
+
+    QTest::mouseClick(button(5), Qt::LeftButton); // saved without a pick
+    EXPECT_EQ(dialogs.messages, QStringList { QStringLiteral("Nessuna radio selezionata") });
+    QTest::mouseClick(button(5), Qt::LeftButton); // cancelled
+    EXPECT_EQ(dialogs.messages.size(), 1);
+    EXPECT_EQ(state.personalStations[2].id, 17);
+
+    // A capture without an id is stored as it comes: the slot empties.
+    QTest::mouseClick(button(5), Qt::LeftButton);
+    EXPECT_EQ(state.personalStations[2], PersonalStation());
+
+    QTest::mouseClick(button(15), Qt::LeftButton);
+    EXPECT_EQ(state.personalStations[5].name, QStringLiteral("Sei"));
+    QTest::mouseClick(button(16), Qt::LeftButton);
+    EXPECT_EQ(state.personalStations[5], PersonalStation());
+    EXPECT_TRUE(child<QLabel>("Lbl_Radio6")->text().isEmpty());
+    EXPECT_EQ(personal.opened, 5);
+    EXPECT_EQ(programmed.opened, 0);
+}
+
+TEST_F(OptionsWindowTest, SelezionaPicksTheStartupStationForTheSave)
+{
+    box("Chk_EsecuzioneRadio")->click();
+    personal.answers = { FakeSelection::picked(23, "Radio Nuova", "RN"), FakeSelection::noPick() };
+    QTest::mouseClick(child<QPushButton>("SpeedButton1"), Qt::LeftButton);
+    EXPECT_EQ(window->pendingStartupPick(), 23);
+    EXPECT_EQ(child<QLabel>("Lbl_NomeRadio")->text(), QStringLiteral("Radio Nuova"));
+    QTest::mouseClick(child<QPushButton>("SpeedButton1"), Qt::LeftButton);
+    EXPECT_EQ(window->pendingStartupPick(), 23);
+    EXPECT_EQ(dialogs.messages, QStringList { QStringLiteral("Nessuna radio selezionata") });
+
+    window->writeOptionsFile();
+    EXPECT_TRUE(get(QStringLiteral("OpzSV.txt")).startsWith(crlf({ "NO", "SI", "23", "Radio Nuova" })));
+}
+
+TEST_F(OptionsWindowTest, AddingEntriesReadsTimeThenStationAndSorts)
+{
+    dialogs.inputAnswers = { QStringLiteral("21.05"), QStringLiteral("9.30"), QStringLiteral("hh.mm"),
+                             QStringLiteral("25.99"), QStringLiteral("7.00"), QStringLiteral("8.00"),
+                             QStringLiteral("6.15") };
+    programmed.answers = { FakeSelection::picked(7, "Sera", "S"), FakeSelection::picked(5, "Mattina", "M"),
+                           FakeSelection::picked(0, "", ""), FakeSelection::noPick() };
+    for (int n = 0; n < 7; ++n)
+        QTest::mouseClick(button(14), Qt::LeftButton);
+    // 7.00 was given id 0, 8.00 no pick, 6.15 cancelled in the selection window.
+    EXPECT_EQ(dialogs.messages,
+              QStringList({ QStringLiteral("Operazione annullata"), QStringLiteral("Errore nel formato dell'ora inserito"),
+                            QStringLiteral("Errore nella selezione"), QStringLiteral("Nessuna radio selezionata") }));
+    EXPECT_EQ(dialogs.questions.first(),
+              QStringLiteral("Orario di attivazione|Inserire l'orario in cui attivare l'emittente"));
+    EXPECT_EQ(gridTexts(), QStringList({ QStringLiteral("08.00.00|"), QStringLiteral("09.30.00|Mattina"),
+                                         QStringLiteral("21.05.00|Sera") }));
+    const std::vector<PlaylistRow> rows = window->playlistRows();
+    EXPECT_EQ(rows[0], (PlaylistRow { QStringLiteral("08.00.00"), QStringLiteral("0800"), QStringLiteral("0"), {}, {} }));
+    EXPECT_EQ(rows[1], (PlaylistRow { QStringLiteral("09.30.00"), QStringLiteral("0930"), QStringLiteral("5"),
+                                      QStringLiteral("Mattina"), QStringLiteral("M") }));
+    EXPECT_EQ(programmed.opened, 5);
+}
+
+TEST_F(OptionsWindowTest, GridDoubleClickChangesTimeOrStationAndDeleteRemoves)
+{
+    window->setPlaylistRows({ { QStringLiteral("09.30.00"), QStringLiteral("0930"), QStringLiteral("5"),
+                                QStringLiteral("Mattina"), QStringLiteral("M") },
+                              { QStringLiteral("21.05.00"), QStringLiteral("2105"), QStringLiteral("7"),
+                                QStringLiteral("Sera"), QStringLiteral("S") } });
+    dialogs.inputAnswers = { QStringLiteral("23.00") };
+    doubleClickCell(0, 0);
+    // The old time is offered without its seconds.
+    EXPECT_EQ(gridTexts(), QStringList({ QStringLiteral("21.05.00|Sera"), QStringLiteral("23.00.00|Mattina") }));
+
+    // Changing the station does not sort; a no pick leaves an empty station.
+    programmed.answers = { FakeSelection::picked(9, "Nove", "N"), FakeSelection::noPick() };
+    doubleClickCell(1, 1);
+    EXPECT_EQ(gridTexts(), QStringList({ QStringLiteral("21.05.00|Sera"), QStringLiteral("23.00.00|Nove") }));
+    doubleClickCell(0, 1);
+    EXPECT_EQ(window->playlistRows()[0].stationId, QStringLiteral("0"));
+    EXPECT_EQ(gridTexts().first(), QStringLiteral("21.05.00|"));
+
+    // Cancelling the change of time keeps the time as it was.
+    doubleClickCell(1, 0);
+    EXPECT_EQ(dialogs.questions.last(), QStringLiteral("Orario di attivazione|Inserire l'orario in cui attivare l'emittente"));
+    EXPECT_EQ(gridTexts().last(), QStringLiteral("23.00.00|Nove"));
+
+    shownGrid()->setCurrentCell(0, 0);
+    QTest::mouseClick(button(13), Qt::LeftButton);
+    EXPECT_EQ(gridTexts(), QStringList({ QStringLiteral("23.00.00|Nove") }));
+    QTest::mouseClick(button(13), Qt::LeftButton);
+    EXPECT_EQ(gridTexts(), QStringList({ QStringLiteral("|") }));
+    EXPECT_EQ(child<QTableWidget>("StrGrd_Timer")->rowCount(), 1);
 }
 
 TEST_F(OptionsWindowTest, AutoPlayBoxShowsTheStartupStation)
@@ -156,7 +287,8 @@ TEST_F(OptionsWindowTest, SavingWritesBothFilesByteForByte)
     window->setPendingStartupPick(40);
     window->setPlaylistRows({ { QStringLiteral("09.30.00"), QStringLiteral("0930"), QStringLiteral("12"),
         QStringLiteral("Radio Uno"), QStringLiteral("R1") } });
-    const UploadEntries entries = window->saveOptions();
+    const UploadEntries entries = window->writeOptionsFile();
+    window->writePlaylist();
 
     QByteArray expected = crlf({ "NO", "SI", "40", "Radio Avvio", "0", "", "", "22", "Due", "L2" });
     for (int slot = 3; slot <= 5; ++slot)
@@ -178,7 +310,7 @@ TEST_F(OptionsWindowTest, PlaylistWhoseLastRowHasNoOraIsSavedEmpty)
     window->setPlaylistRows({ { QStringLiteral("09.30.00"), QStringLiteral("0930"), QStringLiteral("12"),
                                   QStringLiteral("Radio Uno"), QStringLiteral("R1") },
         { QString(), QString(), QStringLiteral("7"), QStringLiteral("Sette"), QString() } });
-    window->saveOptions();
+    window->writePlaylist();
     EXPECT_EQ(get(QStringLiteral("Progrvlm.txt")), QByteArray());
 }
 
@@ -189,7 +321,8 @@ TEST_F(OptionsWindowTest, SaveIntoAReadOnlyFolderKeepsWhatIsOnDisk)
     put(QStringLiteral("OpzSV.txt"), crlf({ "SI" }));
     put(QStringLiteral("Progrvlm.txt"), crlf({ "09.30.00" }));
     ASSERT_TRUE(QFile::setPermissions(settings, QFile::ReadOwner | QFile::ExeOwner));
-    EXPECT_THROW(window->saveOptions(), FileError);
+    EXPECT_THROW(window->writeOptionsFile(), FileError);
+    EXPECT_THROW(window->writePlaylist(), FileError);
     EXPECT_EQ(get(QStringLiteral("OpzSV.txt")), crlf({ "SI" }));
     EXPECT_EQ(get(QStringLiteral("Progrvlm.txt")), crlf({ "09.30.00" }));
 }
