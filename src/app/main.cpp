@@ -8,6 +8,8 @@
 #include "platform/qtproxysession.h"
 #include "platform/randomsource.h"
 #include "platform/standinlauncher.h"
+#include "platform/wallclock.h"
+#include "platform/xdgautostart.h"
 #include "recording/audioctllibrary.h"
 #include "theme/darklook.h"
 
@@ -69,8 +71,13 @@ int main(int argc, char **argv)
 
     AudioCtlLibrary recording(AudioCtlLibrary::defaultCandidates(QCoreApplication::applicationDirPath()));
 
-    ProgramWindows windows(
-        {browsers, dialogs, shell, nowPlaying, random, &proxy, folders, deployment.deployment, &recording});
+    SystemWallClock wallClock;
+    XdgAutostart autostart(XdgAutostart::defaultFolder());
+    TFrm_Sonvela::Platform platform{browsers, dialogs, shell,   nowPlaying,           random,
+                                    &proxy,   folders, deployment.deployment, &recording};
+    platform.wallClock = &wallClock;
+    platform.autostart = &autostart;
+    ProgramWindows windows(platform);
     TFrm_Sonvela &Frm_Sonvela = windows.main();
     dialogs.setParent(&Frm_Sonvela);
     for (const QString &problem : deployment.problems)

@@ -7,7 +7,9 @@
 #include "platform/browserfactory.h"
 #include "platform/dialogs.h"
 #include "service/linerecords.h"
-#include "settings/tfrm_gestioneopzioni.h"
+#include "service/pagecapture.h"
+#include "service/servicerequests.h"
+#include "options/tfrm_gestioneopzioni.h"
 #include "settings/tfrm_gestioneutente.h"
 #include "stations/stationplayer.h"
 #include "web/tfrm_about.h"
@@ -39,18 +41,24 @@ void ProgramWindows::startUp()
         *Frm_News, TFrm_GestioneNews::Fields{state.NewsDelay, state.NewsBaseUrl, state.NewsUrl}, serverBase,
         m_platform.folders.settingsFolder(), m_platform.dialogs, main);
     Frm_GestioneNews->FormCreate();
-    Frm_GestioneOpzioni = std::make_unique<TFrm_GestioneOpzioni>(main->state().options,
-                                                                 m_platform.folders.settingsFolder(), main);
+    Frm_GestioneOpzioni = std::make_unique<TFrm_GestioneOpzioni>(
+        main->state().options, m_platform.folders.settingsFolder(), m_platform.dialogs, main);
     try {
         Frm_GestioneOpzioni->loadPlaylist();
     } catch (const FileError &error) {
         m_platform.dialogs.error(error.message());
     }
-    Frm_RadioProgrammata = std::make_unique<TFrm_RadioProgrammata>(main);
+    m_selectionCapture = std::make_unique<PageCapture>(m_platform.dialogs);
+    const SelectionWindow::Setup selection{
+        m_platform.browsers, *m_selectionCapture,
+        [main] { return ServiceRequests::selectionPage(main->state().mirrors.serverBase()); },
+        m_platform.deployment.selectionTitle, m_platform.folders.tempFolder()};
+    Frm_RadioProgrammata = std::make_unique<TFrm_RadioProgrammata>(selection, main);
     Frm_About = std::make_unique<TFrm_About>(m_platform.deployment, m_platform.shell, main);
     Frm_GoogleFinder = std::make_unique<TFrm_GoogleFinder>(m_platform.browsers, serverBase, state.options.searchAtStart);
     Frm_GoogleFinder->FormCreate();
-    Frm_RadioPersonale = std::make_unique<TFrm_RadioPersonale>(main);
+    Frm_RadioPersonale = std::make_unique<TFrm_RadioPersonale>(selection, main);
+    Frm_GestioneOpzioni->setSelectionWindows(Frm_RadioPersonale.get(), Frm_RadioProgrammata.get());
     BrowserFactory &browsers = m_platform.browsers;
     Frm_GestioneUtente = std::make_unique<TFrm_GestioneUtente>(
         [&browsers](QWidget *parent) { return browsers.createVisibleBrowser(parent); }, m_platform.dialogs,

@@ -4,6 +4,7 @@
 
 #include <memory>
 
+class PageCapture;
 class TFrm_About;
 class TFrm_GestioneNews;
 class TFrm_GestioneOpzioni;
@@ -31,6 +32,7 @@ public:
 
 private:
     TFrm_Sonvela::Platform m_platform;
+    std::unique_ptr<PageCapture> m_selectionCapture;
     std::unique_ptr<TFrm_Sonvela> Frm_Sonvela;
     std::unique_ptr<TFrm_News> Frm_News;
     std::unique_ptr<TFrm_GestioneNews> Frm_GestioneNews;

@@ -9,9 +9,13 @@
 #include "windowmodes.h"
 
 #include "messenger/nowplayingnotice.h"
+#include "options/optionseditor.h"
+#include "options/playlisttimer.h"
+#include "options/proxydialogue.h"
 #include "platform/browser.h"
 #include "platform/browserfactory.h"
 #include "platform/qtclock.h"
+#include "platform/wallclock.h"
 #include "platform/dialogs.h"
 #include "platform/nowplaying.h"
 #include "platform/randomsource.h"
@@ -22,7 +26,7 @@
 #include "service/serviceaccess.h"
 #include "service/servicerequests.h"
 #include "settings/accountfile.h"
-#include "settings/tfrm_gestioneopzioni.h"
+#include "options/tfrm_gestioneopzioni.h"
 #include "settings/tfrm_gestioneutente.h"
 #include "settings/optionsloader.h"
 #include "settings/preferencesync.h"
@@ -142,6 +146,12 @@ void TFrm_Sonvela::buildWindow()
                                        static_cast<SettingsHost &>(*this), this);
     m_optionsLoader = std::make_unique<OptionsLoader>(m_state.options, static_cast<OptionsHost &>(*this),
                                                       m_platform.folders.settingsFolder());
+    static const SystemWallClock systemClock;
+    m_playlistTimer = new PlaylistTimer(m_platform.wallClock ? *m_platform.wallClock : systemClock,
+                                        static_cast<PlaylistHost &>(*this), this);
+    m_proxyDialogue = std::make_unique<ProxyDialogue>(
+        m_state.proxy, m_platform.dialogs, [this](int n) { return m_state.text(n); },
+        m_platform.folders.settingsFolder(), m_platform.proxy);
 
     auto text = [this](int n) { return m_state.text(n); };
     ServiceAccess::Fields accessFields{m_state.AccessTitle, m_state.PageStationName, m_state.StationSource,
@@ -398,8 +408,9 @@ void TFrm_Sonvela::connectMenus()
         }
     });
     // Items whose windows come with later work stay visible but disabled.
+    connect(m.Gestioneproxy1, &QAction::triggered, this, [this] { m_proxyDialogue->Gestioneproxy1Click(); });
     for (QAction *later : {m.About2, m.User1, m.GestionePrivacy1, m.Opzionidiavvio1, m.Radiopersonali1,
-                           m.Radioinplaylist1, m.Gestioneproxy1, m.NewseMeteo1})
+                           m.Radioinplaylist1, m.NewseMeteo1})
         later->setEnabled(false);
 }
 
@@ -512,11 +523,6 @@ void TFrm_Sonvela::applyLanguage(int language)
 void TFrm_Sonvela::Italiano1Click(int language)
 {
     applyLanguage(language);
-    saveOptionsNow();
-}
-
-void TFrm_Sonvela::saveOptionsNow()
-{
     editOptions(-1);
 }
 
@@ -525,6 +531,11 @@ void TFrm_Sonvela::setSettingsWindows(TFrm_GestioneOpzioni *options, TFrm_Gestio
     m_optionsWindow = options;
     m_accountWindow = account;
     addLanguageWindow(options);
+    m_optionsEditor = std::make_unique<OptionsEditor>(*options, m_state.options, static_cast<OptionsSaveHost &>(*this),
+                                                      m_platform.dialogs, m_platform.autostart,
+                                                      QCoreApplication::applicationFilePath());
+    m_playlistTimer->setRows([options] { return options->playlistRows(); });
+    m_playlistTimer->setEnabled(m_state.options.playlist);
     MainMenu &m = *m_menu;
     const std::pair<QAction *, int> pages[] = {{m.Opzionidiavvio1, 0}, {m.Radiopersonali1, 1}, {m.Radioinplaylist1, 2}};
     for (const auto &[item, page] : pages) {
@@ -540,27 +551,30 @@ void TFrm_Sonvela::setSettingsWindows(TFrm_GestioneOpzioni *options, TFrm_Gestio
 
 void TFrm_Sonvela::editOptions(int page)
 {
-    if (!m_optionsWindow)
-        return;
-    try {
-        applyLanguage(m_state.languageIndex());
-        m_optionsWindow->readOptions();
-        if (page != -1 && !m_optionsWindow->runModal(page))
-            return;
-        const UploadEntries entries = m_optionsWindow->saveOptions();
-        m_state.UploadCount = 53;
-        m_preferences->startUpload(entries);
-        m_state.options.searchAtStart = m_optionsWindow->searchAtStartChecked();
-        if (m_showSearchStrip)
-            m_showSearchStrip(m_optionsWindow->searchAtStartChecked());
-        m_state.options.messenger = m_optionsWindow->messengerChecked();
-        m_state.options.playlist = m_optionsWindow->playlistChecked();
-        sendNowPlaying(m_state.options.messenger, false);
-        m_state.options.personalStations = compacted(m_state.options.personalStations);
-        refreshFavourites();
-    } catch (const FileError &error) {
-        m_platform.dialogs.error(error.message());
-    }
+    if (m_optionsEditor)
+        m_optionsEditor->editOptions(page);
+}
+
+void TFrm_Sonvela::showSearchWindow(bool shown)
+{
+    if (m_showSearchStrip)
+        m_showSearchStrip(shown);
+}
+
+void TFrm_Sonvela::setPlaylistTimer(bool enabled)
+{
+    m_playlistTimer->setEnabled(enabled);
+}
+
+void TFrm_Sonvela::startUpload(const UploadEntries &entries)
+{
+    m_state.UploadCount = 53;
+    m_preferences->startUpload(entries);
+}
+
+void TFrm_Sonvela::setPlaylistStationName(const QString &name)
+{
+    m_state.PlaylistStationName = name;
 }
 
 void TFrm_Sonvela::setWindowCaption(const QString &caption)

@@ -2,6 +2,8 @@
 
 #include "sonvelastate.h"
 
+#include "options/optionssavehost.h"
+#include "options/playlisthost.h"
 #include "platform/deployment.h"
 #include "platform/systemfolders.h"
 #include "service/serviceaccesshost.h"
@@ -18,17 +20,22 @@
 #include <memory>
 
 class AudioRecordModule;
+class Autostart;
 class Browser;
 class BrowserFactory;
 class CatalogueController;
 class Clock;
 class Dialogs;
+class WallClock;
 class KeyboardRouterFilter;
 class MainMenu;
 class NowPlaying;
+class OptionsEditor;
 class OptionsLoader;
 class PageCapture;
 class PlayerRemote;
+class PlaylistTimer;
+class ProxyDialogue;
 class PreferenceSync;
 class ProxySession;
 class QLabel;
@@ -54,6 +61,8 @@ class TFrm_Sonvela final : public QMainWindow,
                            private ServiceAccessHost,
                            private SettingsHost,
                            private OptionsHost,
+                           private OptionsSaveHost,
+                           private PlaylistHost,
                            private AccountHost
 {
     Q_OBJECT
@@ -70,6 +79,8 @@ public:
         Deployment deployment;
         AudioRecordModule *recording = nullptr; // null: the recorder offers its installation
         Clock *clock = nullptr; // null: the event loop's timers
+        const WallClock *wallClock = nullptr; // null: the system's time of day
+        Autostart *autostart = nullptr;       // null: the autorun box changes nothing
     };
 
     explicit TFrm_Sonvela(Platform platform, QWidget *parent = nullptr);
@@ -91,6 +102,7 @@ public:
     RecorderPage &recorder() { return *m_recorder; }
     PreferenceSync &preferenceSync() { return *m_preferences; }
     WebSections &webSections() { return *m_sections; }
+    PlaylistTimer &playlistTimer() { return *m_playlistTimer; }
     Browser &WB_Principale() { return *m_area.WB_Principale; }
     Browser &Wb_CaricaPreferenze() { return *m_preferencesBrowser; }
     Browser &Wb_Caricaimpostazioni() { return *m_uploadBrowser; }
@@ -113,6 +125,7 @@ public:
     // Other windows the language switch reaches once they exist.
     void addLanguageWindow(QWidget *window) { m_languageWindows.push_back(window); }
     // The options and account windows, created after the main window.
+    // TimerRadio starts here when the playlist flag in memory is set.
     void setSettingsWindows(TFrm_GestioneOpzioni *options, TFrm_GestioneUtente *account);
     AccountHost &accountHost() { return *this; }
     // Shows or hides the search strip when the options are saved.
@@ -147,6 +160,12 @@ private:
     void setAccount(const UserAccount &account) override;
     // OptionsHost
     void setStationSource(int source) override;
+    // OptionsSaveHost
+    void showSearchWindow(bool shown) override;
+    void setPlaylistTimer(bool enabled) override;
+    void startUpload(const UploadEntries &entries) override;
+    // PlaylistHost
+    void setPlaylistStationName(const QString &name) override;
 
     StationNameSources stationNameSources() const;
     void buildWindow();
@@ -157,6 +176,8 @@ private:
     void readAccountAndProxy();
     void showMirrorDot(int mirror, bool on);
     void saveOptionsNow();
+    // The page control's change handling.
+    void Pnl_AscoltaChange();
 
     Platform m_platform;
     std::unique_ptr<Clock> m_ownClock;
@@ -195,6 +216,9 @@ private:
     WebSections *m_sections = nullptr;
     PreferenceSync *m_preferences = nullptr;
     std::unique_ptr<OptionsLoader> m_optionsLoader;
+    std::unique_ptr<OptionsEditor> m_optionsEditor;
+    std::unique_ptr<ProxyDialogue> m_proxyDialogue;
+    PlaylistTimer *m_playlistTimer = nullptr;
     RightClickFilter *m_rightClick = nullptr;
     KeyboardRouterFilter *m_keyboard = nullptr;
 };

@@ -3,10 +3,10 @@
 #include "options/playlistentries.h"
 #include "options/playlisthost.h"
 #include "options/typedtime.h"
-#include "platform/clock.h"
+#include "platform/wallclock.h"
 #include "settings/settingslines.h"
 
-PlaylistTimer::PlaylistTimer(const Clock &clock, PlaylistHost &host, QObject *parent)
+PlaylistTimer::PlaylistTimer(const WallClock &clock, PlaylistHost &host, QObject *parent)
     : QObject(parent)
     , m_clock(clock)
     , m_host(host)

@@ -8,7 +8,7 @@
 #include <functional>
 #include <vector>
 
-class Clock;
+class WallClock;
 class PlaylistHost;
 
 // TimerRadio: once a minute, every playlist entry whose time key is the
@@ -23,7 +23,7 @@ public:
     static constexpr int PlaylistSource = 20;
     using Rows = std::function<std::vector<PlaylistRow>()>;
 
-    PlaylistTimer(const Clock &clock, PlaylistHost &host, QObject *parent = nullptr);
+    PlaylistTimer(const WallClock &clock, PlaylistHost &host, QObject *parent = nullptr);
 
     // The hidden grid of the options window, once that window exists.
     void setRows(Rows rows) { m_rows = std::move(rows); }
@@ -35,7 +35,7 @@ public Q_SLOTS:
     void TimerRadioTimer();
 
 private:
-    const Clock &m_clock;
+    const WallClock &m_clock;
     PlaylistHost &m_host;
     Rows m_rows;
     QTimer m_timer;

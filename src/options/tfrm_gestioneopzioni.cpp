@@ -11,7 +11,6 @@
 #include "settings/settingslines.h"
 
 #include <QCheckBox>
-#include <QColor>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -48,21 +47,6 @@ void setCell(QTableWidget *grid, int row, int column, const QString &text)
 const QString NoPickText = QStringLiteral("Nessuna radio selezionata");
 const QString PickErrorText = QStringLiteral("Errore nella selezione");
 
-// The design's black window with light text; tabs and grids follow suit.
-QPalette darkPalette(QPalette palette)
-{
-    palette.setColor(QPalette::Window, Qt::black);
-    palette.setColor(QPalette::WindowText, QColor(0xe8, 0xe8, 0xe8));
-    palette.setColor(QPalette::Base, QColor(0x14, 0x14, 0x14));
-    palette.setColor(QPalette::AlternateBase, QColor(0x22, 0x22, 0x22));
-    palette.setColor(QPalette::Text, QColor(0xe8, 0xe8, 0xe8));
-    palette.setColor(QPalette::Button, QColor(0x2a, 0x2a, 0x2a));
-    palette.setColor(QPalette::ButtonText, QColor(0xf0, 0xf0, 0xf0));
-    palette.setColor(QPalette::Highlight, QColor(0xff, 0x8c, 0x00));
-    palette.setColor(QPalette::HighlightedText, Qt::black);
-    return palette;
-}
-
 } // namespace
 
 TFrm_GestioneOpzioni::TFrm_GestioneOpzioni(OptionsState &state, QString settingsFolder, Dialogs &dialogs,
@@ -75,7 +59,10 @@ TFrm_GestioneOpzioni::TFrm_GestioneOpzioni(OptionsState &state, QString settings
     setObjectName(QStringLiteral("Frm_GestioneOpzioni"));
     setWindowTitle(QStringLiteral("Opzioni Sonvela"));
     setFixedSize(ClientWidth, ClientHeight);
-    setPalette(darkPalette(palette()));
+    // The design's black ground; the rest follows the application's look.
+    QPalette black = palette();
+    black.setColor(QPalette::Window, Qt::black);
+    setPalette(black);
     setAutoFillBackground(true);
 
     m_pages = new QTabWidget(this);

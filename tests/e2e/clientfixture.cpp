@@ -76,7 +76,7 @@ void ClientTest::setFault(int mirror, FaultMode mode)
     ASSERT_TRUE(s_server->setFault(mirror, mode, &error)) << error;
 }
 
-void ClientTest::startClient(int firstMirror)
+void ClientTest::startClient(int firstMirror, const WallClock *clock)
 {
     random.value = firstMirror - 1;
     const QString root = sandbox.path();
@@ -86,6 +86,7 @@ void ClientTest::startClient(int firstMirror)
                                     SystemFolders(root + QStringLiteral("/config/Sonvela"), root + QStringLiteral("/tmp"),
                                                   root + QStringLiteral("/home/Sonvela")),
                                     deployment(), recordingModule};
+    platform.wallClock = clock;
     window = std::make_unique<TFrm_Sonvela>(platform);
     window->FormCreate();
     window->show();

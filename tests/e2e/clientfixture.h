@@ -27,8 +27,9 @@ public:
 protected:
     void TearDown() override;
 
-    // Starts a main window whose first mirror is `firstMirror`.
-    void startClient(int firstMirror);
+    // Starts a main window whose first mirror is `firstMirror`; a null clock
+    // is the system's.
+    void startClient(int firstMirror, const WallClock *clock = nullptr);
     void setFault(int mirror, FaultMode mode);
     Deployment deployment() const;
     // Evaluates a script in the station page and waits for its answer.

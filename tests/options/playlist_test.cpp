@@ -1,7 +1,7 @@
 #include "options/playlistentries.h"
 #include "options/playlisthost.h"
 #include "options/playlisttimer.h"
-#include "platform/clock.h"
+#include "platform/wallclock.h"
 
 #include <QStringList>
 
@@ -57,7 +57,7 @@ TEST(PlaylistEntriesTest, RemovingMovesRowsUpAndKeepsOneRow)
     EXPECT_EQ(rows[0], PlaylistRow());
 }
 
-class FakeClock final : public Clock
+class FakeClock final : public WallClock
 {
 public:
     QTime time;
