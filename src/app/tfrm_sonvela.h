@@ -175,7 +175,6 @@ private:
     void runStartUp();
     void readAccountAndProxy();
     void showMirrorDot(int mirror, bool on);
-    void saveOptionsNow();
     // The page control's change handling.
     void Pnl_AscoltaChange();
 
