@@ -29,7 +29,6 @@ namespace {
 
 constexpr int ProvaUserId = 1002;
 constexpr int PickedId = 5;
-constexpr int PlaylistId = 6;
 
 // Runs each step once its condition holds, polling from the event loop, so
 // that steps reach into modal windows opened by earlier ones.
@@ -204,25 +203,6 @@ TEST_F(OptionsClientTest, StationPickedOnTheSelectionPageReachesPanelFileAndServ
     const std::string slot3 = "<BR>" + std::to_string(PickedId) + "<BR>" + name.toStdString() + "<BR>" + label.toStdString();
     EXPECT_TRUE(QTest::qWaitFor([&] { return serverValues().find(slot3) != std::string::npos; }, 30000))
         << serverValues();
-}
-
-TEST_F(OptionsClientTest, PlaylistEntryOfTheMinutePlaysItsStation)
-{
-    startWithUser();
-    // Started as a person would find it: the access page through, the panels filled.
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !window->panels().entry(1, 15)->isHidden(); }, 60000));
-    clock.time = QTime(9, 30, 12);
-    options->setPlaylistRows({ { QStringLiteral("09:30:00"), QStringLiteral("0930"), QString::number(PlaylistId),
-                                 QStringLiteral("Dalla playlist"), QString() } });
-    window->playlistTimer().TimerRadioTimer();
-    EXPECT_EQ(window->state().StationSource, PlaylistTimer::PlaylistSource);
-    EXPECT_EQ(window->state().PlaylistStationName, QStringLiteral("Dalla playlist"));
-    Browser *radio = window->listeningArea().Wb_Radio;
-    EXPECT_TRUE(radio->locationUrl().endsWith(QStringLiteral("mostraRadio.asp?Id=%1").arg(PlaylistId)));
-    // The station page loads and plays; it names itself in the hint.
-    ASSERT_TRUE(QTest::qWaitFor([&] { return window->tray().hint().startsWith(QStringLiteral("Stai ascoltando")); },
-                                120000))
-        << window->tray().hint().toStdString() << " | " << radio->title().toStdString() << " busy " << radio->busy();
 }
 
 } // namespace
