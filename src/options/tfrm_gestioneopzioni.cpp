@@ -18,6 +18,7 @@
 #include <QPalette>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -70,6 +71,12 @@ TFrm_GestioneOpzioni::TFrm_GestioneOpzioni(OptionsState &state, QString settings
     m_pages->addTab(buildStartupPage(), QStringLiteral("Opzioni di avvio"));
     m_pages->addTab(buildStationsPage(), QStringLiteral("Radio personali"));
     m_pages->addTab(buildPlaylistPage(), QStringLiteral("Radio in PlayList"));
+    // Three captions share 363 pixels: split the row evenly in a smaller type
+    // rather than hide a tab behind scroll arrows.
+    m_pages->setUsesScrollButtons(false);
+    m_pages->setElideMode(Qt::ElideNone);
+    m_pages->tabBar()->setExpanding(true);
+    m_pages->setStyleSheet(QStringLiteral("QTabBar::tab { font-size: 9px; padding: 2px 2px; }"));
 
     QPushButton *leave = button(QStringLiteral("BitBtn1"), QStringLiteral("Esci senza salvare"));
     QPushButton *save = button(QStringLiteral("BitBtn2"), QStringLiteral("Salva ed esci"));

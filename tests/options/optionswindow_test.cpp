@@ -10,6 +10,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTest>
@@ -328,3 +329,17 @@ TEST_F(OptionsWindowTest, SaveIntoAReadOnlyFolderKeepsWhatIsOnDisk)
 }
 
 } // namespace
+
+TEST_F(OptionsWindowTest, EveryTabFitsTheRowInEachLanguage)
+{
+    // The longest captions of the four languages; a tab outside the row hides
+    // behind scroll arrows.
+    auto *pages = child<QTabWidget>("PageControl1");
+    pages->setTabText(0, QStringLiteral("Options de démarrage"));
+    pages->setTabText(1, QStringLiteral("Radios personnelles"));
+    pages->setTabText(2, QStringLiteral("Radios in playlist"));
+    window->show();
+    QTabBar *bar = pages->tabBar();
+    for (int i = 0; i < pages->count(); ++i)
+        EXPECT_TRUE(bar->rect().contains(bar->tabRect(i))) << pages->tabText(i).toStdString();
+}
