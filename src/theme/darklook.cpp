@@ -1,5 +1,7 @@
 #include "darklook.h"
 
+#include "darkstyle.h"
+
 #include <QApplication>
 #include <QPalette>
 #include <QStyleFactory>
@@ -52,7 +54,7 @@ QPalette palette()
 void apply()
 {
     if (QStyle *fusion = QStyleFactory::create(QStringLiteral("Fusion")))
-        QApplication::setStyle(fusion);
+        QApplication::setStyle(new DarkStyle(fusion));
     QApplication::setPalette(palette());
     QToolTip::setPalette(palette());
 }

@@ -17,11 +17,14 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSet>
+#include <QStyleFactory>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -142,6 +145,7 @@ TEST_F(ProgramLookTest, EveryCaptionOfEveryWindowIsReadableAndWholeInEachLanguag
 TEST_F(ProgramLookTest, TheCheckSeesTextThatMeltsIntoItsGround)
 {
     // Guards the check itself: black on black and a caption wider than its box.
+    const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
     QWidget window;
     window.setObjectName(QStringLiteral("Probe"));
     window.resize(300, 100);
@@ -155,6 +159,22 @@ TEST_F(ProgramLookTest, TheCheckSeesTextThatMeltsIntoItsGround)
     auto *fine = new QLabel(QStringLiteral("Expert"), &window);
     fine->setObjectName(QStringLiteral("Fine"));
     fine->setGeometry(10, 70, 120, 20);
+    // Unchecked boxes on the options window's black: plain Fusion's melts into
+    // it, the application's own stands out.
+    QPalette black = window.palette();
+    black.setColor(QPalette::Window, Qt::black);
+    window.setPalette(black);
+    window.setAutoFillBackground(true);
+    auto *faint = new QCheckBox(&window);
+    faint->setObjectName(QStringLiteral("Faint"));
+    faint->setStyle(fusion.get());
+    faint->setGeometry(200, 10, 20, 20);
+    auto *clear = new QCheckBox(&window);
+    clear->setObjectName(QStringLiteral("Clear"));
+    clear->setGeometry(200, 40, 20, 20);
+    auto *round = new QRadioButton(&window);
+    round->setObjectName(QStringLiteral("Round"));
+    round->setGeometry(200, 70, 20, 20);
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
 
@@ -162,6 +182,9 @@ TEST_F(ProgramLookTest, TheCheckSeesTextThatMeltsIntoItsGround)
     EXPECT_TRUE(found.contains(QStringLiteral("Dark: \"Livello\" unreadable"))) << found.toStdString();
     EXPECT_TRUE(found.contains(QStringLiteral("Narrow: \"Contrôle dynamique des erreurs\" cut"))) << found.toStdString();
     EXPECT_FALSE(found.contains(QStringLiteral("Fine"))) << found.toStdString();
+    EXPECT_TRUE(found.contains(QStringLiteral("Faint: unchecked indicator unreadable"))) << found.toStdString();
+    EXPECT_FALSE(found.contains(QStringLiteral("Clear"))) << found.toStdString();
+    EXPECT_FALSE(found.contains(QStringLiteral("Round"))) << found.toStdString();
     EXPECT_NEAR(ReadabilityCheck::contrast(0xffffff, 0x000000), 21.0, 0.01);
 }
 

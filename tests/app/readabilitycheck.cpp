@@ -143,6 +143,10 @@ private:
 
     void checkButton(QAbstractButton *button)
     {
+        if (qobject_cast<QCheckBox *>(button))
+            checkIndicator(button, QStyle::SE_CheckBoxIndicator);
+        else if (qobject_cast<QRadioButton *>(button))
+            checkIndicator(button, QStyle::SE_RadioButtonIndicator);
         const QString text = shownText(button->text());
         if (text.trimmed().isEmpty())
             return;
@@ -161,6 +165,51 @@ private:
         const QSize needed(button->fontMetrics().horizontalAdvance(text) + icon, button->fontMetrics().height());
         checkFit(nameOf(button), text, needed, area.size());
         checkContrast({button, text, area, nameOf(button)});
+    }
+
+    // A box or a round button, checked or not, must stand out from the ground
+    // around it by the 3:1 that graphics need; most have no caption of their own.
+    void checkIndicator(QAbstractButton *button, QStyle::SubElement element)
+    {
+        QStyleOptionButton option;
+        option.initFrom(button);
+        const QRect local = button->style()->subElementRect(element, &option, button);
+        const QRect inside = QRect(button->mapTo(m_window, local.topLeft()), local.size()).intersected(m_image.rect());
+        const QRect around = inside.adjusted(-3, -3, 3, 3).intersected(m_image.rect());
+        if (inside.isEmpty())
+            return;
+        std::map<QRgb, int> counts;
+        for (int y = around.top(); y <= around.bottom(); ++y) {
+            for (int x = around.left(); x <= around.right(); ++x) {
+                if (!inside.contains(x, y))
+                    ++counts[m_image.pixel(x, y) & 0xffffff];
+            }
+        }
+        const QRgb ground = commonest(counts);
+        double best = 1.0;
+        for (int y = inside.top(); y <= inside.bottom(); ++y) {
+            for (int x = inside.left(); x <= inside.right(); ++x)
+                best = std::max(best, contrast(m_image.pixel(x, y) & 0xffffff, ground));
+        }
+        if (best < MinimumGraphicContrast)
+            m_offences << nameOf(button) + QStringLiteral(": %1 indicator unreadable, contrast %2:1 on #%3")
+                                               .arg(button->isChecked() ? QStringLiteral("checked")
+                                                                        : QStringLiteral("unchecked"))
+                                               .arg(best, 0, 'f', 1)
+                                               .arg(ground, 6, 16, QLatin1Char('0'));
+    }
+
+    static QRgb commonest(const std::map<QRgb, int> &counts)
+    {
+        QRgb ground = 0;
+        int most = -1;
+        for (const auto &[colour, count] : counts) {
+            if (count > most) {
+                most = count;
+                ground = colour;
+            }
+        }
+        return ground;
     }
 
     void checkGroupBox(QGroupBox *box)
@@ -234,14 +283,7 @@ private:
             for (int x = area.left(); x <= area.right(); ++x)
                 ++counts[m_image.pixel(x, y) & 0xffffff];
         }
-        QRgb ground = 0;
-        int most = -1;
-        for (const auto &[colour, count] : counts) {
-            if (count > most) {
-                most = count;
-                ground = colour;
-            }
-        }
+        const QRgb ground = commonest(counts);
         double best = 1.0;
         for (const auto &entry : counts)
             best = std::max(best, contrast(entry.first, ground));
