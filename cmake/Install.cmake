@@ -46,5 +46,12 @@ install(FILES ${CMAKE_BINARY_DIR}/dist/changelog.Debian.gz ${SONVELA_DIST}/copyr
   DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/sonvela)
 
 # The machine's deployment lives in /etc/sonvela whatever the prefix: the
-# client looks there.
-install(FILES ${SONVELA_DIST}/deployment.ini.example DESTINATION /etc/sonvela)
+# client looks there, and so will whoever writes one. The example itself is
+# package data; /etc holds only a link to it. A link is no conffile, so
+# removing the package leaves nothing in /etc but a deployment.ini the
+# administrator wrote.
+install(FILES ${SONVELA_DIST}/deployment.ini.example DESTINATION ${CMAKE_INSTALL_DATADIR}/sonvela)
+file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/dist/etc)
+file(CREATE_LINK ${CMAKE_INSTALL_FULL_DATADIR}/sonvela/deployment.ini.example
+  ${CMAKE_BINARY_DIR}/dist/etc/deployment.ini.example SYMBOLIC)
+install(FILES ${CMAKE_BINARY_DIR}/dist/etc/deployment.ini.example DESTINATION /etc/sonvela)

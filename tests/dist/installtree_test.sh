@@ -33,11 +33,18 @@ done
 expect "$prefix/share/man/man1/sonvela.1.gz"
 expect "$prefix/share/man/man1/sonvela-standin.1.gz"
 expect "$prefix/share/doc/sonvela/copyright"
-expect "$scratch/etc/sonvela/deployment.ini.example"
+expect "$prefix/share/sonvela/deployment.ini.example"
+# /etc holds a link to the example, not a file of its own: removing the
+# package must leave nothing there.
+link=$(readlink "$scratch/etc/sonvela/deployment.ini.example" || true)
+if [ "$scratch$link" != "$prefix/share/sonvela/deployment.ini.example" ]; then
+  echo "/etc/sonvela/deployment.ini.example should link to the installed example, links to \"$link\""
+  fail=1
+fi
 
 # Nothing installed that the list above does not know of.
-unexpected=$(cd "$scratch" && find . -type f | grep -v -E \
-  '/bin/sonvela(-standin)?$|/share/(applications|metainfo|icons|man|doc)/|^\./etc/sonvela/deployment\.ini\.example$|/lib/sonvela/libsonvela_audioctl\.so$' || true)
+unexpected=$(cd "$scratch" && find . ! -type d | grep -v -E \
+  '/bin/sonvela(-standin)?$|/share/(applications|metainfo|icons|man|doc)/|/share/sonvela/deployment\.ini\.example$|^\./etc/sonvela/deployment\.ini\.example$|/lib/sonvela/libsonvela_audioctl\.so$' || true)
 if [ -n "$unexpected" ]; then
   echo "unexpected files:"
   echo "$unexpected"

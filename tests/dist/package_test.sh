@@ -12,9 +12,17 @@ deb=${packages[0]}
 fail=0
 contents=$(dpkg-deb -c "$deb")
 for path in ./usr/bin/sonvela ./usr/bin/sonvela-standin ./usr/share/applications/sonvela.desktop \
-  ./etc/sonvela/deployment.ini.example ./usr/share/icons/hicolor/scalable/apps/sonvela.svg; do
-  grep -q " $path\$" <<<"$contents" || { echo "missing in the package: $path"; fail=1; }
+  ./usr/share/sonvela/deployment.ini.example ./usr/share/icons/hicolor/scalable/apps/sonvela.svg \
+  './etc/sonvela/deployment.ini.example -> /usr/share/sonvela/deployment.ini.example'; do
+  grep -q -F " $path" <<<"$contents" || { echo "missing in the package: $path"; fail=1; }
 done
+# A file in /etc is a conffile and outlives `apt remove`: the package keeps
+# only links there, so that removing it leaves nothing but the user's settings.
+kept=$(grep -E '^[^dl].* \./etc/' <<<"$contents" || true)
+if [ -n "$kept" ] || dpkg-deb -I "$deb" conffiles >/dev/null 2>&1; then
+  echo "the package keeps files in /etc that would outlive its removal: $kept"
+  fail=1
+fi
 depends=$(dpkg-deb -f "$deb" Depends)
 for needed in libqt6webenginecore6 libqt6webenginecore6-bin libqt6dbus6 libsqlite3 gstreamer1.0-plugins-good; do
   grep -q "$needed" <<<"$depends" || { echo "Depends lacks $needed: $depends"; fail=1; }
