@@ -58,10 +58,10 @@ int main(int argc, char **argv)
     const DeploymentReading deployment =
         loadDeployment({folders.settingsFolder(), QStringLiteral("/etc/sonvela/")});
     // No deployment names a service: the stand-in beside this program is the service.
-    StandinLauncher standin(QCoreApplication::applicationDirPath() + QStringLiteral("/sonvela-standin"));
+    StandinLauncher standin(QCoreApplication::applicationDirPath() + QStringLiteral("/sonvela-standin"),
+                            Deployment::defaults().mirrors[0]);
     QString standinProblem;
-    if (deployment.source.isEmpty() && deployment.problems.isEmpty())
-        standin.start(StandinStartMs, &standinProblem);
+    standin.startWithoutDeployment(deployment, StandinStartMs, &standinProblem);
 
     PlatformFactory browsers;
     QtDialogs dialogs;

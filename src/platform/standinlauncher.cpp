@@ -14,19 +14,21 @@ namespace {
 
 constexpr int StopWaitMs = 3000;
 
-// Whether the first mirror of the built-in deployment answers.
-bool firstMirrorListens()
+QString hostOf(const QString &address)
 {
-    const QString mirror = Deployment::defaults().mirrors[0];
-    QTcpSocket socket;
-    socket.connectToHost(mirror.section(QLatin1Char(':'), 0, 0), mirror.section(QLatin1Char(':'), 1).toUShort());
-    return socket.waitForConnected(500);
+    return address.section(QLatin1Char(':'), 0, 0);
+}
+
+quint16 portOf(const QString &address)
+{
+    return address.section(QLatin1Char(':'), 1).toUShort();
 }
 
 } // namespace
 
-StandinLauncher::StandinLauncher(QString program)
+StandinLauncher::StandinLauncher(QString program, QString firstMirror)
     : m_program(std::move(program))
+    , m_firstMirror(std::move(firstMirror))
 {
 }
 
@@ -41,6 +43,14 @@ StandinLauncher::~StandinLauncher()
     delete m_process;
 }
 
+bool StandinLauncher::startWithoutDeployment(const DeploymentReading &reading, int waitMs, QString *problem)
+{
+    // A deployment names the service; one that could not be read was meant to.
+    if (!reading.source.isEmpty() || !reading.problems.isEmpty())
+        return true;
+    return start(waitMs, problem);
+}
+
 bool StandinLauncher::start(int waitMs, QString *problem)
 {
     if (!QFileInfo(m_program).isExecutable()) {
@@ -51,6 +61,7 @@ bool StandinLauncher::start(int waitMs, QString *problem)
     }
     m_process = new QProcess;
     m_process->setProgram(m_program);
+    m_process->setArguments({QStringLiteral("--base-port"), QString::number(portOf(m_firstMirror))});
     m_process->setProcessChannelMode(QProcess::MergedChannels);
     // Should the client die, the kernel stops the stand-in too.
     m_process->setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
@@ -75,4 +86,11 @@ bool StandinLauncher::start(int waitMs, QString *problem)
     *problem = QStringLiteral("The stand-in service did not start: %1")
                    .arg(QString::fromLocal8Bit(said.trimmed()).left(300));
     return false;
+}
+
+bool StandinLauncher::firstMirrorListens() const
+{
+    QTcpSocket socket;
+    socket.connectToHost(hostOf(m_firstMirror), portOf(m_firstMirror));
+    return socket.waitForConnected(500);
 }

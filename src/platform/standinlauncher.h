@@ -3,6 +3,7 @@
 #include <QString>
 
 class QProcess;
+struct DeploymentReading;
 
 // Starts the stand-in service beside the client when no deployment names a
 // real service, so that a first start from the menu works, and stops it when
@@ -10,18 +11,25 @@ class QProcess;
 class StandinLauncher final
 {
 public:
-    // `program` is the stand-in's executable, usually beside the client's.
-    explicit StandinLauncher(QString program);
+    // `program` is the stand-in's executable, usually beside the client's;
+    // `firstMirror` ("127.0.0.1:port") is where the client without a
+    // deployment looks for the service: the stand-in's block of ports starts there.
+    StandinLauncher(QString program, QString firstMirror);
     ~StandinLauncher();
     StandinLauncher(const StandinLauncher &) = delete;
     StandinLauncher &operator=(const StandinLauncher &) = delete;
 
-    // Starts the stand-in and waits until it listens, at most `waitMs`.
+    // Starts the stand-in when `reading` found no deployment file (and none
+    // it could not read), then waits until it listens, at most `waitMs`.
     // False with a message when it did not come up; a stand-in that is
     // already running (its ports are taken) counts as up.
-    bool start(int waitMs, QString *problem);
+    bool startWithoutDeployment(const DeploymentReading &reading, int waitMs, QString *problem);
 
 private:
+    bool start(int waitMs, QString *problem);
+    bool firstMirrorListens() const;
+
     QString m_program;
+    QString m_firstMirror;
     QProcess *m_process = nullptr;
 };
