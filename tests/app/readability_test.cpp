@@ -24,6 +24,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSet>
+#include <QStyle>
 #include <QStyleFactory>
 #include <QTabBar>
 #include <QTabWidget>
