@@ -11,6 +11,7 @@
 #include <sqlite3.h>
 
 #include <arpa/inet.h>
+#include <atomic>
 #include <chrono>
 #include <netinet/in.h>
 #include <sys/socket.h>
@@ -344,8 +345,8 @@ INSTANTIATE_TEST_SUITE_P(
                       BadRequest{"/stream/abc", 404}, BadRequest{"/stream/0", 404},
                       BadRequest{"/stream/99999999999", 404}, BadRequest{"/nowhere", 404}));
 
-// The log line is written once the answer has gone out, so it may come a
-// moment after the client has its answer.
+// The log line is written as the answer starts; the reading side polls for it
+// all the same.
 std::string waitForLogLine(const std::string &path, const std::string &needle)
 {
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
@@ -372,6 +373,29 @@ TEST_F(Pages, LogHasOneJsonLinePerRequestWithTheRawQuery)
     EXPECT_NE(page.find("\"status\":200"), std::string::npos);
     EXPECT_NE(page.find("\"time\":\""), std::string::npos);
     EXPECT_NE(waitForLogLine(logPath(), "/nowhere?mark=missing").find("\"status\":404"), std::string::npos);
+
+    // A stream is in the log while it plays, not only once its listener leaves.
+    std::atomic<bool> listening{true};
+    std::thread listener([&listening] {
+        mirror(2)->Get("/stream/9?mark=live", [&listening](const char *, std::size_t) { return listening.load(); });
+    });
+    EXPECT_NE(waitForLogLine(logPath(), "/stream/9?mark=live").find("\"status\":200"), std::string::npos);
+    listening = false;
+    listener.join();
+}
+
+TEST_F(Pages, ASecondStandInOnTheSamePortsFailsInsteadOfSharingThem)
+{
+    // Two processes on one port would each get some of the client's
+    // requests: half a log, and options uploaded to one and read from the other.
+    StandinConfig config = server().config();
+    config.logPath.clear();
+    StandinServer second(config);
+    std::string error;
+    EXPECT_FALSE(second.start(&error));
+    EXPECT_NE(error.find("cannot listen on 127.0.0.1:" + std::to_string(config.mirrorPort(1))), std::string::npos)
+        << error;
+    get(*mirror(1), "/Radio/CaricaDati.asp?id=0&idRadio=0");
 }
 
 // A raw connection, for clients no HTTP library would be.

@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <chrono>
 #include <cstring>
+#include <sys/socket.h>
 
 SiteListener::SiteListener(std::string host, int port, Setup setup)
     : m_host(std::move(host))
@@ -34,6 +35,14 @@ bool SiteListener::open(std::string *error)
     // Forms are all a body ever carries here.
     server->set_payload_max_length(1024 * 1024);
     m_setup(*server, *m_closing);
+    // httplib's default lets a second process listen on the same port and the
+    // kernel then splits the connections between the two: a stand-in that is
+    // already running must make this one fail instead. Only a port left in
+    // TIME_WAIT may be taken again.
+    server->set_socket_options([](socket_t sock) {
+        const int yes = 1;
+        ::setsockopt(sock, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes);
+    });
     if (!server->bind_to_port(m_host, m_port)) {
         if (error)
             *error = "cannot listen on " + m_host + ":" + std::to_string(m_port) + ": " + std::strerror(errno);

@@ -46,8 +46,10 @@ void addCommon(httplib::Server &server, RequestLog *log, int port)
         res.status = 500;
         res.set_content(htmlPage("Errore", "<h1>Errore interno</h1>"), htmlType);
     });
+    // Logged as the answer starts rather than once it is sent: a stream never
+    // ends while its listener stays, and its request belongs in the log now.
     if (log)
-        server.set_logger([log, port](const httplib::Request &req, const httplib::Response &res) {
+        server.set_post_routing_handler([log, port](const httplib::Request &req, httplib::Response &res) {
             log->record(port, req.method, req.target, res.status);
         });
 }
