@@ -174,6 +174,8 @@ QWidget *TFrm_GestioneOpzioni::buildStationsPage()
         grid->addWidget(m_stationNames[slot - 1], slot - 1, 3);
     }
     grid->setColumnStretch(3, 1);
+    // Buttons as wide as their captions, so that station names get the room.
+    rows->setStyleSheet(QStringLiteral("QPushButton { padding: 3px 8px; }"));
     auto *scroll = new QScrollArea(page);
     scroll->setWidget(rows);
     scroll->setWidgetResizable(true);
