@@ -5,9 +5,11 @@ include(GNUInstallDirs)
 
 set(SONVELA_DIST ${PROJECT_SOURCE_DIR}/dist)
 # The program's private library folder: libraries only the client loads
-# (the recording module), never on the system's search path. The client
-# looks for them in ../lib/sonvela/ beside its own folder.
-set(SONVELA_PRIVATE_LIBDIR lib/sonvela)
+# (the recording module), never on the system's search path. On Debian it is
+# /usr/lib/<multiarch>/sonvela: there the package needs no ldconfig, and so no
+# maintainer scripts that would keep its record after removal. The client
+# finds the folder relative to its own (see the recording loader).
+set(SONVELA_PRIVATE_LIBDIR ${CMAKE_INSTALL_LIBDIR}/sonvela)
 
 # Each target's CMakeLists calls these beside the target: executables go to
 # bin/, a library the client loads at run time to the private folder.

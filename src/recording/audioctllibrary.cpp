@@ -7,7 +7,8 @@
 QStringList AudioCtlLibrary::defaultCandidates(const QString &programFolder)
 {
     const QString name = QLatin1String(FileName);
-    return {programFolder + QStringLiteral("/../lib/sonvela/") + name, programFolder + QStringLiteral("/../lib/") + name};
+    return {programFolder + QStringLiteral("/../" SONVELA_PRIVATE_LIBDIR "/") + name,
+            programFolder + QStringLiteral("/../lib/") + name};
 }
 
 AudioCtlLibrary::AudioCtlLibrary(QStringList candidates)

@@ -12,7 +12,8 @@ class AudioCtlLibrary final : public AudioRecordModule
 public:
     static constexpr const char *FileName = "libsonvela_audioctl.so";
 
-    // `<program folder>/../lib/sonvela/` (installed), then
+    // the private library folder beside the program's (installed, e.g.
+    // `<program folder>/../lib/x86_64-linux-gnu/sonvela/`), then
     // `<program folder>/../lib/` (build tree).
     static QStringList defaultCandidates(const QString &programFolder);
 

@@ -17,7 +17,8 @@ expect() {
 }
 expect "$prefix/bin/sonvela"
 expect "$prefix/bin/sonvela-standin"
-expect "$prefix/lib/sonvela/libsonvela_audioctl.so"
+libdir=$(cmake -LA -N "$build" | sed -n 's/^CMAKE_INSTALL_LIBDIR:PATH=//p')
+expect "$prefix/$libdir/sonvela/libsonvela_audioctl.so"
 expect "$prefix/share/applications/sonvela.desktop"
 expect "$prefix/share/metainfo/com.velmora.sonvela.metainfo.xml"
 expect "$prefix/share/icons/hicolor/scalable/apps/sonvela.svg"
@@ -44,7 +45,7 @@ fi
 
 # Nothing installed that the list above does not know of.
 unexpected=$(cd "$scratch" && find . ! -type d | grep -v -E \
-  '/bin/sonvela(-standin)?$|/share/(applications|metainfo|icons|man|doc)/|/share/sonvela/deployment\.ini\.example$|^\./etc/sonvela/deployment\.ini\.example$|/lib/sonvela/libsonvela_audioctl\.so$' || true)
+  '/bin/sonvela(-standin)?$|/share/(applications|metainfo|icons|man|doc)/|/share/sonvela/deployment\.ini\.example$|^\./etc/sonvela/deployment\.ini\.example$|/lib/([a-z0-9_]+-linux-gnu[a-z0-9_]*/)?sonvela/libsonvela_audioctl\.so$' || true)
 if [ -n "$unexpected" ]; then
   echo "unexpected files:"
   echo "$unexpected"

@@ -16,13 +16,20 @@ for path in ./usr/bin/sonvela ./usr/bin/sonvela-standin ./usr/share/applications
   './etc/sonvela/deployment.ini.example -> /usr/share/sonvela/deployment.ini.example'; do
   grep -q -F " $path" <<<"$contents" || { echo "missing in the package: $path"; fail=1; }
 done
-# A file in /etc is a conffile and outlives `apt remove`: the package keeps
-# only links there, so that removing it leaves nothing but the user's settings.
+# `apt remove` must leave nothing but the user's settings. A file in /etc is
+# a conffile and outlives removal, and so does the package's record when it
+# has a postrm: the package keeps only links in /etc and has no scripts.
 kept=$(grep -E '^[^dl].* \./etc/' <<<"$contents" || true)
-if [ -n "$kept" ] || dpkg-deb -I "$deb" conffiles >/dev/null 2>&1; then
-  echo "the package keeps files in /etc that would outlive its removal: $kept"
+if [ -n "$kept" ]; then
+  echo "files in /etc would outlive removal: $kept"
   fail=1
 fi
+for member in conffiles preinst postinst prerm postrm; do
+  if dpkg-deb -I "$deb" "$member" >/dev/null 2>&1; then
+    echo "the package has a $member: its record would outlive removal"
+    fail=1
+  fi
+done
 depends=$(dpkg-deb -f "$deb" Depends)
 for needed in libqt6webenginecore6 libqt6webenginecore6-bin libqt6dbus6 libsqlite3 gstreamer1.0-plugins-good; do
   grep -q "$needed" <<<"$depends" || { echo "Depends lacks $needed: $depends"; fail=1; }
