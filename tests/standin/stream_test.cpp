@@ -3,7 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <chrono>
+#include <mutex>
 #include <thread>
 
 namespace {
@@ -96,6 +98,39 @@ TEST_F(Streams, ClosingAMirrorEndsItsStreams)
     listener.join();
     EXPECT_TRUE(waitUntilNoStreams());
     server().setFault(4, FaultMode::None, nullptr);
+}
+
+// A second listener of a station hears the same broadcast, from a frame,
+// and the station goes off air when both have left.
+TEST_F(Streams, ListenersOfAStationHearOneBroadcast)
+{
+    std::mutex lock;
+    std::string first;
+    std::atomic<bool> leave{false};
+    std::thread early([&] {
+        mirror(5)->Get("/stream/12", [&](const char *data, std::size_t length) {
+            const std::lock_guard guard(lock);
+            first.append(data, length);
+            return !leave.load() && first.size() < 1024 * 1024;
+        });
+    });
+    const auto heard = [&] {
+        const std::lock_guard guard(lock);
+        return first.size();
+    };
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+    while (heard() < 70 * 1024 && std::chrono::steady_clock::now() < deadline)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    const std::string second = firstBytes(*mirror(6), "/stream/12", 16 * 1024);
+    EXPECT_EQ(server().stationsOnAir(), 1);
+    leave = true;
+    early.join();
+
+    ASSERT_GE(second.size(), 16u * 1024);
+    EXPECT_EQ(static_cast<unsigned char>(second[0]), 0xff) << "joins on a frame";
+    EXPECT_NE(first.find(second.substr(0, 16 * 1024)), std::string::npos) << "the same audio as the first listener";
+    EXPECT_TRUE(waitUntilNoStreams());
+    EXPECT_EQ(server().stationsOnAir(), 0);
 }
 
 TEST_F(Streams, UnknownStationHasNoStream)

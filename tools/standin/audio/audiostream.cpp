@@ -1,9 +1,7 @@
 #include "audiostream.h"
 
-#include "mp3encoder.h"
-
 #include <thread>
-#include <vector>
+#include <utility>
 
 namespace {
 
@@ -33,18 +31,19 @@ std::string wavStreamHeader(int sampleRate)
     return h;
 }
 
-AudioStream::AudioStream(int stationId, Format format, const std::atomic<bool> &stopping)
-    : m_synth(stationId)
-    , m_format(format)
+AudioStream::AudioStream(std::shared_ptr<StationBroadcast> broadcast, const std::atomic<bool> &stopping)
+    : m_broadcast(std::move(broadcast))
     , m_stopping(stopping)
     , m_start(std::chrono::steady_clock::now())
     , m_pacer(StationSynth::sampleRate)
+    , m_position(m_broadcast->joinPosition())
 {
-    if (format == Format::Mp3)
-        m_encoder = std::make_unique<Mp3Encoder>(StationSynth::sampleRate, 96);
 }
 
-AudioStream::~AudioStream() = default;
+AudioStream::AudioStream(int stationId, Format format, const std::atomic<bool> &stopping)
+    : AudioStream(std::make_shared<StationBroadcast>(stationId, format), stopping)
+{
+}
 
 const char *AudioStream::contentType(Format format)
 {
@@ -66,17 +65,16 @@ bool AudioStream::waitForTurn()
 
 std::string AudioStream::nextChunk()
 {
-    std::vector<std::int16_t> pcm(chunkFrames);
-    m_synth.render(pcm.data(), pcm.size());
+    const StationBroadcast::Chunk chunk = m_broadcast->chunkAt(m_position);
+    // Chunks this listener was too slow to get count as heard: it goes on
+    // from where the broadcast is, at real time, not with a second burst.
+    const std::uint64_t frames = (chunk.position + 1 - m_position) * chunkFrames;
+    m_position = chunk.position + 1;
     std::string bytes;
-    if (m_format == Format::Wav) {
-        if (!m_headerSent)
-            bytes = wavStreamHeader(StationSynth::sampleRate);
-        bytes.append(reinterpret_cast<const char *>(pcm.data()), pcm.size() * sizeof(std::int16_t));
-    } else {
-        bytes = m_encoder->encode(pcm.data(), pcm.size());
-    }
+    if (m_broadcast->format() == Format::Wav && !m_headerSent)
+        bytes = wavStreamHeader(StationSynth::sampleRate);
+    bytes += chunk.bytes;
     m_headerSent = true;
-    m_pacer.sent(pcm.size(), bytes.size());
+    m_pacer.sent(frames, bytes.size());
     return bytes;
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "stationsynth.h"
+#include "stationbroadcast.h"
 #include "streampacer.h"
 
 #include <atomic>
@@ -8,22 +8,19 @@
 #include <memory>
 #include <string>
 
-class Mp3Encoder;
-
-// One listener's stream: synthesised, encoded, sent in a burst on connect and
-// then at real time, so a player starts at once and a listener costs a
-// bounded share of the CPU.
+// One listener of a station's broadcast: a burst on connect and then real
+// time, so a player starts at once and a listener costs a bounded share of
+// the CPU; the audio itself is made once for all the station's listeners.
 class AudioStream final
 {
 public:
-    enum class Format { Mp3, Wav };
+    using Format = StreamFormat;
 
-    static constexpr std::size_t chunkFrames = 4608; // four MP3 frames, about 0.1 s
+    static constexpr std::size_t chunkFrames = StationBroadcast::chunkFrames;
 
+    AudioStream(std::shared_ptr<StationBroadcast> broadcast, const std::atomic<bool> &stopping);
+    // A listener with a broadcast of its own.
     AudioStream(int stationId, Format format, const std::atomic<bool> &stopping);
-    ~AudioStream();
-    AudioStream(const AudioStream &) = delete;
-    AudioStream &operator=(const AudioStream &) = delete;
 
     static const char *contentType(Format format);
 
@@ -33,12 +30,11 @@ public:
     std::string nextChunk();
 
 private:
-    StationSynth m_synth;
-    Format m_format;
-    std::unique_ptr<Mp3Encoder> m_encoder;
+    std::shared_ptr<StationBroadcast> m_broadcast;
     const std::atomic<bool> &m_stopping;
     std::chrono::steady_clock::time_point m_start;
     StreamPacer m_pacer;
+    std::uint64_t m_position;
     bool m_headerSent = false;
 };
 

@@ -7,7 +7,8 @@
 struct lame_global_struct;
 
 // Mono 16-bit PCM to a constant-bit-rate MP3 byte stream, as an internet
-// radio sends it: no tag frame, so any cut of the stream starts cleanly.
+// radio sends it: no tag frame, and each call gives whole frames only, so a
+// listener who joins at any call's output starts on a frame.
 class Mp3Encoder final
 {
 public:
@@ -20,4 +21,6 @@ public:
 
 private:
     lame_global_struct *m_lame = nullptr;
+    std::string m_pending; // the start of a frame lame has not finished
+
 };

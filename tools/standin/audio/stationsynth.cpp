@@ -56,6 +56,17 @@ double StationSynth::noteFrequency(int scaleDegree, int octave) const
     return 440.0 * std::pow(2.0, (midi - 69) / 12.0);
 }
 
+void StationSynth::tuneSteps(std::uint64_t eighth, int chord, int step)
+{
+    // Arpeggio: chord tones one octave up, the fourth step an octave above the root.
+    const int arpDegree = step == 3 ? chord + 7 : chord + 2 * step;
+    m_arpStep = twoPi * noteFrequency(arpDegree, 1) / sampleRate;
+    m_bassStep = twoPi * noteFrequency(chord, -1) / sampleRate;
+    for (std::size_t v = 0; v < m_padStep.size(); ++v)
+        m_padStep[v] = twoPi * noteFrequency(chord + 2 * static_cast<int>(v), 0) / sampleRate;
+    m_stepsEighth = eighth;
+}
+
 double StationSynth::nextNoise()
 {
     m_noise ^= m_noise << 13;
@@ -74,9 +85,9 @@ void StationSynth::render(std::int16_t *out, std::size_t frames)
         const int chord = m_progression[(eighth / 8) % 4];
         const int step = m_pattern[eighth % 8];
 
-        // Arpeggio: chord tones one octave up, the fourth step an octave above the root.
-        const int arpDegree = step == 3 ? chord + 7 : chord + 2 * step;
-        m_arpPhase += twoPi * noteFrequency(arpDegree, 1) / sampleRate;
+        if (eighth != m_stepsEighth)
+            tuneSteps(eighth, chord, step);
+        m_arpPhase += m_arpStep;
         const double arp = (std::sin(m_arpPhase) + m_second * std::sin(2 * m_arpPhase)
                             + m_third * std::sin(3 * m_arpPhase))
                            * envelope(t, m_decay);
@@ -84,12 +95,12 @@ void StationSynth::render(std::int16_t *out, std::size_t frames)
         // Bass on the first and fifth eighth of each bar.
         const std::uint64_t inBar = eighth % 8;
         const double bassT = t + static_cast<double>(inBar % 4) * samplesPerEighth / sampleRate;
-        m_bassPhase += twoPi * noteFrequency(chord, -1) / sampleRate;
+        m_bassPhase += m_bassStep;
         const double bass = std::sin(m_bassPhase) * envelope(bassT, 2.5);
 
         double pad = 0;
         for (std::size_t v = 0; v < m_padPhase.size(); ++v) {
-            m_padPhase[v] += twoPi * noteFrequency(chord + 2 * static_cast<int>(v), 0) / sampleRate;
+            m_padPhase[v] += m_padStep[v];
             pad += std::sin(m_padPhase[v]);
         }
         m_arpPhase = std::fmod(m_arpPhase, twoPi * 64);

@@ -22,6 +22,9 @@ public:
 
 private:
     double noteFrequency(int scaleDegree, int octave) const;
+    // The phase steps of the notes of one eighth: the notes change only
+    // between eighths, and working them out per sample cost most of the time.
+    void tuneSteps(std::uint64_t eighth, int chord, int step);
     double nextNoise();
 
     double m_bpm = 120;
@@ -37,5 +40,9 @@ private:
     double m_arpPhase = 0;
     double m_bassPhase = 0;
     std::array<double, 3> m_padPhase{};
+    std::uint64_t m_stepsEighth = ~std::uint64_t(0);
+    double m_arpStep = 0;
+    double m_bassStep = 0;
+    std::array<double, 3> m_padStep{};
     std::uint32_t m_noise = 0x9e3779b9u;
 };

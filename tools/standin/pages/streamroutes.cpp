@@ -9,6 +9,7 @@
 #include <httplib.h>
 
 #include <iostream>
+#include <utility>
 
 namespace {
 
@@ -16,9 +17,9 @@ namespace {
 class ActiveStream final
 {
 public:
-    ActiveStream(int stationId, AudioStream::Format format, const std::atomic<bool> &closing,
+    ActiveStream(std::shared_ptr<StationBroadcast> broadcast, const std::atomic<bool> &closing,
                  std::atomic<int> &counter)
-        : stream(stationId, format, closing)
+        : stream(std::move(broadcast), closing)
         , m_counter(counter)
     {
         ++m_counter;
@@ -44,7 +45,7 @@ void streamRoute(const httplib::Request &request, httplib::Response &response, S
         return;
     }
     const auto format = suffix == ".wav" ? AudioStream::Format::Wav : AudioStream::Format::Mp3;
-    auto active = std::make_shared<ActiveStream>(*id, format, closing, context.activeStreams);
+    auto active = std::make_shared<ActiveStream>(context.broadcasts.tuneIn(*id, format), closing, context.activeStreams);
     // A live stream has no byte ranges: a player's "Range: bytes=0-" gets the
     // whole stream with 200, not a 206 without a Content-Range.
     response.status = 200;

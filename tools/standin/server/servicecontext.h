@@ -2,6 +2,7 @@
 
 #include "faulttable.h"
 #include "standinconfig.h"
+#include "stationbroadcasts.h"
 
 #include <atomic>
 #include <string>
@@ -16,6 +17,8 @@ struct ServiceContext
     const StandinConfig &config;
     FaultTable &faults;
     std::atomic<int> activeStreams{0};
+    // Shared by every mirror: a station is encoded once for all its listeners.
+    StationBroadcasts broadcasts;
     // The minute in which the slow station last answered "caricamento".
     std::atomic<long long> slowStationMinute{-1};
 

@@ -263,3 +263,9 @@ int StandinServer::activeStreams() const
     std::lock_guard lock(m_mutex);
     return m_context ? m_context->activeStreams.load() : 0;
 }
+
+int StandinServer::stationsOnAir() const
+{
+    std::lock_guard lock(m_mutex);
+    return m_context ? m_context->broadcasts.onAir() : 0;
+}

@@ -36,6 +36,8 @@ public:
     FaultMode fault(int mirror) const;
 
     int activeStreams() const;
+    // Stations being encoded for at least one listener.
+    int stationsOnAir() const;
     const StandinConfig &config() const { return m_config; }
     Database &database();
 
