@@ -132,7 +132,12 @@ void WebEngineBrowser::saveDocument(const QString &path, SaveDone done)
             done(ok);
         return;
     }
-    m_session.savePage(m_view->page(), path, std::move(done));
+    // The view outlives this browser (its parent widget owns it), so a save
+    // may end after the browser's owner is gone: then nobody is answered.
+    m_session.savePage(m_view->page(), path, [self = QPointer<WebEngineBrowser>(this), done = std::move(done)](bool ok) {
+        if (self && done)
+            done(ok);
+    });
 }
 
 QWidget *WebEngineBrowser::widget()

@@ -3,6 +3,7 @@
 #include "chromiumflags.h"
 
 #include <QFileInfo>
+#include <QPointer>
 #include <QWebEngineDownloadRequest>
 #include <QWebEnginePage>
 #include <QWebEngineProfile>
@@ -42,7 +43,15 @@ void WebEngineSession::savePage(QWebEnginePage *page, const QString &path, SaveD
     if (SaveDone previous = m_pendingSaves.take(page))
         previous(false);
     m_pendingSaves.insert(page, std::move(done));
+    // The answer belongs to the page's owner, who goes with the page: a save
+    // still running then is forgotten, never answered into freed memory.
+    connect(page, &QObject::destroyed, this, &WebEngineSession::forgetPage, Qt::UniqueConnection);
     page->save(path, QWebEngineDownloadRequest::SingleHtmlSaveFormat);
+}
+
+void WebEngineSession::forgetPage(QObject *page)
+{
+    m_pendingSaves.remove(static_cast<QWebEnginePage *>(page));
 }
 
 void WebEngineSession::onDownloadRequested(QWebEngineDownloadRequest *download)
@@ -53,10 +62,12 @@ void WebEngineSession::onDownloadRequested(QWebEngineDownloadRequest *download)
         download->cancel();
         return;
     }
-    connect(download, &QWebEngineDownloadRequest::isFinishedChanged, this, [this, download, page] {
-        if (!download->isFinished())
+    // A page made later at the same address must not take this answer.
+    connect(download, &QWebEngineDownloadRequest::isFinishedChanged, this,
+            [this, download, page = QPointer<QWebEnginePage>(page)] {
+        if (!download->isFinished() || !page)
             return;
-        if (SaveDone done = m_pendingSaves.take(page))
+        if (SaveDone done = m_pendingSaves.take(page.data()))
             done(download->state() == QWebEngineDownloadRequest::DownloadCompleted);
     });
     download->accept();

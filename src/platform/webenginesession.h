@@ -27,6 +27,7 @@ public:
 
 private:
     void onDownloadRequested(QWebEngineDownloadRequest *download);
+    void forgetPage(QObject *page);
 
     QWebEngineProfile *m_profile;
     QHash<QWebEnginePage *, SaveDone> m_pendingSaves;

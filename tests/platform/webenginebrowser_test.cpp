@@ -1,9 +1,14 @@
 #include "platform/platformfactory.h"
+#include "platform/webenginebrowser.h"
+#include "platform/webenginesession.h"
 
 #include "browser_test_helpers.h"
 #include "support/loopbackserver.h"
 
 #include <QFile>
+#include <QPointer>
+#include <QWebEngineDownloadRequest>
+#include <QWebEngineProfile>
 #include <QTemporaryDir>
 #include <QWidget>
 
@@ -63,6 +68,30 @@ TEST_F(WebEngineBrowserTest, LoadsTitleAndSavesTheServedSourceExactly)
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), source);
+}
+
+TEST_F(WebEngineBrowserTest, ABrowserGoneBeforeItsSaveEndsIsNeverAnswered)
+{
+    // The answer would run its owner's code after the owner is gone, as when a
+    // window closes while its page is being captured.
+    server.serve("/gone", "<title>Gone</title>");
+    WebEngineSession session;
+    auto *browser = new WebEngineBrowser(session, window);
+    BrowserEvents events(*browser);
+    browser->navigate(server.url("/gone"));
+    ASSERT_TRUE(events.waitForLoads(1, 60000));
+
+    QPointer<QWebEngineDownloadRequest> download;
+    QObject::connect(session.profile(), &QWebEngineProfile::downloadRequested,
+                     [&](QWebEngineDownloadRequest *request) { download = request; });
+    bool gone = false, answeredAfterwards = false;
+    browser->saveDocument(dir.filePath(QStringLiteral("tmp2SV.txt")), [&](bool) { answeredAfterwards = gone; });
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !download.isNull(); }, 30000));
+    delete browser;
+    gone = true;
+    EXPECT_TRUE(QTest::qWaitFor([&] { return download.isNull() || download->isFinished(); }, 30000));
+    QTest::qWait(200);
+    EXPECT_FALSE(answeredAfterwards);
 }
 
 TEST_F(WebEngineBrowserTest, PageWithoutTitleReportsItsWholeAddress)
