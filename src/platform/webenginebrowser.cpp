@@ -4,7 +4,9 @@
 #include "sourcefile.h"
 #include "webenginesession.h"
 
+#include <QPalette>
 #include <QPointer>
+#include <QStackedLayout>
 #include <QWebEngineHistory>
 #include <QWebEngineLoadingInfo>
 #include <QWebEngineNewWindowRequest>
@@ -40,9 +42,24 @@ const QString ResumeMedia
 WebEngineBrowser::WebEngineBrowser(WebEngineSession &session, QWidget *parentWidget)
     : Browser(parentWidget)
     , m_session(session)
-    , m_view(new QWebEngineView(parentWidget))
+    , m_holder(new QWidget(parentWidget))
 {
-    m_view->setPage(new QWebEnginePage(session.profile(), m_view));
+    // As dark as the page's own background: no view yet looks like an empty page.
+    m_holder->setAutoFillBackground(true);
+    QPalette dark = m_holder->palette();
+    dark.setColor(QPalette::Window, Qt::black);
+    m_holder->setPalette(dark);
+    m_holder->setContextMenuPolicy(Qt::NoContextMenu);
+    auto *fill = new QStackedLayout(m_holder);
+    fill->setContentsMargins(0, 0, 0, 0);
+}
+
+QWebEngineView &WebEngineBrowser::view()
+{
+    if (m_view)
+        return *m_view;
+    m_view = new QWebEngineView(m_holder);
+    m_view->setPage(new QWebEnginePage(m_session.profile(), m_view));
     m_view->setContextMenuPolicy(Qt::NoContextMenu);
     QWebEnginePage *page = m_view->page();
     // A dark window: no white flash before a page paints.
@@ -57,6 +74,10 @@ WebEngineBrowser::WebEngineBrowser(WebEngineSession &session, QWidget *parentWid
         if (m_busy && percent < 100)
             Q_EMIT progressChange(percent, 100);
     });
+    m_holder->layout()->addWidget(m_view);
+    // Focus given to the holder, as to any browser's widget, reaches the page.
+    m_holder->setFocusProxy(m_view);
+    return *m_view;
 }
 
 WebEngineBrowser::~WebEngineBrowser() = default;
@@ -65,12 +86,15 @@ void WebEngineBrowser::navigate(const QString &address)
 {
     const QUrl url = QUrl::fromUserInput(address);
     // "About:Blank" and friends: the engine wants the scheme's page in lower case.
-    m_view->setUrl(url.scheme() == QLatin1String("about") ? QUrl(QStringLiteral("about:") + url.path().toLower())
-                                                          : url);
+    view().setUrl(url.scheme() == QLatin1String("about") ? QUrl(QStringLiteral("about:") + url.path().toLower())
+                                                         : url);
 }
 
 void WebEngineBrowser::refresh()
 {
+    // Nothing loaded yet: nothing to load again.
+    if (!m_view)
+        return;
     if (m_failed && m_failedUrl.isValid())
         m_view->setUrl(m_failedUrl);
     else
@@ -79,7 +103,7 @@ void WebEngineBrowser::refresh()
 
 bool WebEngineBrowser::goBack()
 {
-    if (!m_view->history()->canGoBack())
+    if (!m_view || !m_view->history()->canGoBack())
         return false;
     m_view->back();
     return true;
@@ -87,7 +111,7 @@ bool WebEngineBrowser::goBack()
 
 bool WebEngineBrowser::goForward()
 {
-    if (!m_view->history()->canGoForward())
+    if (!m_view || !m_view->history()->canGoForward())
         return false;
     m_view->forward();
     return true;
@@ -97,22 +121,24 @@ QString WebEngineBrowser::locationUrl() const
 {
     if (m_failed)
         return ErrorPage::forFailure(m_failedUrl, QString()).location.toString();
-    return m_view->url().toString();
+    return m_view ? m_view->url().toString() : QString();
 }
 
 QString WebEngineBrowser::title() const
 {
-    return m_failed ? m_failedTitle : m_view->title();
+    if (m_failed)
+        return m_failedTitle;
+    return m_view ? m_view->title() : QString();
 }
 
 bool WebEngineBrowser::isShown() const
 {
-    return m_view->isVisible();
+    return m_holder->isVisible();
 }
 
 void WebEngineBrowser::setShown(bool shown)
 {
-    m_view->setVisible(shown);
+    m_holder->setVisible(shown);
 }
 
 QString WebEngineBrowser::documentProtocol() const
@@ -142,16 +168,19 @@ void WebEngineBrowser::saveDocument(const QString &path, SaveDone done)
 
 QWidget *WebEngineBrowser::widget()
 {
-    return m_view;
+    return m_holder;
 }
 
 void WebEngineBrowser::runJavaScript(const QString &script, std::function<void(const QVariant &)> done)
 {
-    m_view->page()->runJavaScript(script, [done = std::move(done)](const QVariant &result) { done(result); });
+    view().page()->runJavaScript(script, [done = std::move(done)](const QVariant &result) { done(result); });
 }
 
 void WebEngineBrowser::setAudioPaused(bool paused)
 {
+    // No view has never played.
+    if (!m_view)
+        return;
     m_view->page()->runJavaScript(paused ? PauseMedia : ResumeMedia, QWebEngineScript::ApplicationWorld);
     checkAudio();
 }

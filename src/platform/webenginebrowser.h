@@ -15,6 +15,10 @@ class WebEngineSession;
 // code expects: a finished load (also a failed one) ends with
 // Progress == ProgressMax, and a page that could not be reached shows an
 // address that is not a web address.
+//
+// Its web view is made on first use, inside a black holder that stands in
+// its place from the start: a web view is costly to make, and most of the
+// program's browsers show nothing until the user opens their window or page.
 class WebEngineBrowser final : public Browser
 {
     Q_OBJECT
@@ -53,9 +57,12 @@ private:
     void reportTitle(const QString &title);
     void checkAudio();
     void setAudioState(bool playing);
+    // The web view, made now if it is not there yet.
+    QWebEngineView &view();
 
     WebEngineSession &m_session;
-    QWebEngineView *m_view;
+    QWidget *m_holder;
+    QWebEngineView *m_view = nullptr;
     bool m_busy = false;
     bool m_hasDocument = false;
     bool m_failed = false;

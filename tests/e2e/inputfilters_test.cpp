@@ -14,7 +14,10 @@ TEST_F(ClientTest, RightClicksInsidePagesAreSwallowedElsewhereNot)
     startClient(1);
     QWidget *view = window->listeningArea().Wb_Radio->widget();
     ASSERT_NE(view, nullptr);
-    QWidget *page = view->focusProxy() ? view->focusProxy() : view;
+    // The innermost widget is the one a person's clicks reach.
+    QWidget *page = view;
+    while (page->focusProxy())
+        page = page->focusProxy();
     QWidget *label = window->Lbl_DescrizioneTasto();
 
     RightClickFilter filter;

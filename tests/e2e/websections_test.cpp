@@ -120,7 +120,9 @@ TEST_F(WebClientTest, ASearchInTheStripPlaysTheStationInTheMainWindow)
     ASSERT_TRUE(QTest::qWaitFor([&] { return !(link = evaluate(page, firstLink).toString()).isEmpty(); }, 30000));
     const QStringList parts = link.split(QLatin1Char(','));
     // A person's click on the result: a script's click would be a blocked pop-up.
-    QWidget *view = page.widget()->focusProxy() ? page.widget()->focusProxy() : page.widget();
+    QWidget *view = page.widget();
+    while (view->focusProxy())
+        view = view->focusProxy();
     QTest::mouseClick(view, Qt::LeftButton, {}, QPoint(parts[0].toInt(), parts[1].toInt()));
     Browser &radio = *window->listeningArea().Wb_Radio;
     ASSERT_TRUE(QTest::qWaitFor([&] { return radio.locationUrl() == parts[2]; }, 30000)) << radio.locationUrl().toStdString();

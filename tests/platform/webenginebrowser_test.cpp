@@ -178,4 +178,42 @@ TEST_F(WebEngineBrowserTest, BackForwardAndRefusalWithoutHistory)
     EXPECT_FALSE(browser->widget()->contextMenuPolicy() != Qt::NoContextMenu);
 }
 
+// A web view is costly: none is made until the browser is used, and then it
+// takes the place its holder held from the start.
+TEST_F(WebEngineBrowserTest, MakesItsViewOnFirstUseInItsHoldersPlace)
+{
+    server.serve("/a", "<title>A</title>");
+    std::unique_ptr<Browser> browser(factory->createVisibleBrowser(window));
+    QWidget *holder = browser->widget();
+    holder->setGeometry(10, 20, 200, 100);
+    const auto views = [&] {
+        QList<QWidget *> found;
+        for (QWidget *child : holder->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+            if (child->inherits("QWebEngineView"))
+                found << child;
+        return found;
+    };
+    browser->refresh();
+    browser->setAudioPaused(true);
+    EXPECT_FALSE(browser->goBack() || browser->goForward() || browser->busy() || browser->hasDocument());
+    EXPECT_TRUE(browser->locationUrl().isEmpty() && browser->title().isEmpty());
+    EXPECT_TRUE(views().isEmpty());
+
+    browser->setShown(false);
+    BrowserEvents events(*browser);
+    browser->navigate(server.url("/a"));
+    ASSERT_TRUE(events.waitForLoads(1, 60000));
+    ASSERT_EQ(views().size(), 1);
+    QWidget *view = views().front();
+    EXPECT_FALSE(browser->isShown());
+    browser->setShown(true);
+    EXPECT_TRUE(browser->isShown() && view->isVisible());
+    EXPECT_EQ(view->geometry(), QRect(0, 0, 200, 100));
+    holder->resize(300, 150);
+    EXPECT_EQ(view->geometry(), QRect(0, 0, 300, 150));
+    EXPECT_EQ(view->contextMenuPolicy(), Qt::NoContextMenu);
+    EXPECT_EQ(browser->title(), QStringLiteral("A"));
+    EXPECT_EQ(views().size(), 1);
+}
+
 } // namespace
