@@ -5,6 +5,7 @@
 
 #include <QLabel>
 #include <QMouseEvent>
+#include <QTest>
 #include <QWidget>
 
 namespace {
@@ -12,12 +13,16 @@ namespace {
 TEST_F(ClientTest, RightClicksInsidePagesAreSwallowedElsewhereNot)
 {
     startClient(1);
-    QWidget *view = window->listeningArea().Wb_Radio->widget();
+    // The access page is the page a person sees on top at start.
+    Browser &access = window->WB_Principale();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return access.hasDocument(); }, 60000));
+    QWidget *view = access.widget();
     ASSERT_NE(view, nullptr);
     // The innermost widget is the one a person's clicks reach.
     QWidget *page = view;
     while (page->focusProxy())
         page = page->focusProxy();
+    ASSERT_NE(page, view);
     QWidget *label = window->Lbl_DescrizioneTasto();
 
     RightClickFilter filter;

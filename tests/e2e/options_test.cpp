@@ -172,7 +172,10 @@ TEST_F(OptionsClientTest, StationPickedOnTheSelectionPageReachesPanelFileAndServ
           [&] { QTest::mouseClick(options->findChild<QPushButton *>(QStringLiteral("BitBtn2")), Qt::LeftButton); } },
     });
     QTimer::singleShot(60000, options.get(), [&] {
-        ADD_FAILURE() << "stuck with " << script.remaining() << " steps left";
+        ADD_FAILURE() << "stuck with " << script.remaining() << " steps left; personal shown " << personal->isVisible()
+                      << " title " << personal->lastTitle().toStdString() << " busy " << personal->browser().busy()
+                      << " radio3 '" << radio3->text().toStdString() << "' messages "
+                      << dialogs.messages.join(QLatin1Char('|')).toStdString();
         personal->reject();
         options->reject();
     });
