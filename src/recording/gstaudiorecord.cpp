@@ -473,22 +473,26 @@ void GstAudioRecord::takeLevels(GstMessage *message)
 }
 
 // Any thread: levels are taken at once; errors go to the control's thread.
+// A message the handler drops is the handler's to free: the level element
+// alone posts ten a second for as long as a recording runs.
 GstBusSyncReply GstAudioRecordCallbacks::busSync(GstBus *, GstMessage *message, gpointer self)
 {
     auto *record = static_cast<GstAudioRecord *>(self);
     switch (GST_MESSAGE_TYPE(message)) {
-    case GST_MESSAGE_ELEMENT:
-        if (gst_structure_has_name(gst_message_get_structure(message), "level"))
-            record->takeLevels(message);
-        return GST_BUS_DROP;
     case GST_MESSAGE_ERROR:
         record->post([record] { record->checkBus(); });
         return GST_BUS_PASS;
     case GST_MESSAGE_EOS:
         return GST_BUS_PASS;
+    case GST_MESSAGE_ELEMENT:
+        if (gst_structure_has_name(gst_message_get_structure(message), "level"))
+            record->takeLevels(message);
+        break;
     default:
-        return GST_BUS_DROP;
+        break;
     }
+    gst_message_unref(message);
+    return GST_BUS_DROP;
 }
 
 // The control's thread: a recording that failed under way is closed so the
