@@ -7,6 +7,7 @@
 #include <chrono>
 #include <mutex>
 #include <thread>
+#include <vector>
 
 namespace {
 
@@ -131,6 +132,37 @@ TEST_F(Streams, ListenersOfAStationHearOneBroadcast)
     EXPECT_NE(first.find(second.substr(0, 16 * 1024)), std::string::npos) << "the same audio as the first listener";
     EXPECT_TRUE(waitUntilNoStreams());
     EXPECT_EQ(server().stationsOnAir(), 0);
+}
+
+// Listeners hold a worker each while they play; a mirror with twenty of
+// them still serves its pages.
+TEST_F(Streams, AMirrorFullOfListenersStillServesPages)
+{
+    std::atomic<bool> leave{false};
+    std::atomic<int> playing{0};
+    std::vector<std::thread> listeners;
+    for (int n = 0; n < 20; ++n)
+        listeners.emplace_back([&] {
+            bool counted = false;
+            mirror(2)->Get("/stream/8", [&](const char *, std::size_t) {
+                if (!counted)
+                    counted = (++playing, true);
+                return !leave.load();
+            });
+        });
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+    while (playing < 20 && std::chrono::steady_clock::now() < deadline)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    EXPECT_EQ(playing.load(), 20);
+    auto page = mirror(2);
+    page->set_read_timeout(5);
+    const auto res = page->Get("/radio/AccessoSonvela.asp");
+    leave = true;
+    for (auto &t : listeners)
+        t.join();
+    ASSERT_TRUE(res) << "no answer beside the listeners";
+    EXPECT_EQ(res->status, 200);
+    EXPECT_TRUE(waitUntilNoStreams());
 }
 
 TEST_F(Streams, UnknownStationHasNoStream)

@@ -9,9 +9,10 @@
 #include <cstring>
 #include <sys/socket.h>
 
-SiteListener::SiteListener(std::string host, int port, Setup setup)
+SiteListener::SiteListener(std::string host, int port, int workers, Setup setup)
     : m_host(std::move(host))
     , m_port(port)
+    , m_workers(workers)
     , m_setup(std::move(setup))
 {
 }
@@ -27,8 +28,7 @@ bool SiteListener::open(std::string *error)
         return true;
     m_closing = std::make_shared<std::atomic<bool>>(false);
     auto server = std::make_unique<TolerantServer>();
-    // Streams hold a worker each for as long as they play.
-    server->new_task_queue = [] { return new httplib::ThreadPool(16); };
+    server->new_task_queue = [workers = m_workers] { return new httplib::ThreadPool(static_cast<std::size_t>(workers)); };
     server->set_keep_alive_timeout(2);
     server->set_read_timeout(5);
     server->set_write_timeout(5);

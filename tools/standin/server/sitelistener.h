@@ -17,7 +17,9 @@ class SiteListener final
 public:
     using Setup = std::function<void(httplib::Server &, const std::atomic<bool> &closing)>;
 
-    SiteListener(std::string host, int port, Setup setup);
+    // `workers` requests are served at once; a stream holds one for as
+    // long as it plays.
+    SiteListener(std::string host, int port, int workers, Setup setup);
     ~SiteListener();
     SiteListener(const SiteListener &) = delete;
     SiteListener &operator=(const SiteListener &) = delete;
@@ -32,6 +34,7 @@ public:
 private:
     std::string m_host;
     int m_port;
+    int m_workers;
     Setup m_setup;
     std::unique_ptr<httplib::Server> m_server;
     std::thread m_thread;

@@ -18,6 +18,11 @@
 
 namespace {
 
+// A mirror's listeners each hold a worker while their stream plays: 64 leave
+// pages served beside some fifty of them. Sites carry no streams.
+constexpr int MirrorWorkers = 64;
+constexpr int SiteWorkers = 16;
+
 void notFound(const httplib::Request &, httplib::Response &res)
 {
     res.set_content(htmlPage("Pagina non trovata", "<h1>Pagina non trovata</h1>"
@@ -129,7 +134,7 @@ void StandinServer::addMirror(int mirror)
 {
     const int port = m_config.mirrorPort(mirror);
     m_mirrors.push_back(std::make_unique<SiteListener>(
-        m_config.host, port, [this, mirror, port](httplib::Server &server, const std::atomic<bool> &closing) {
+        m_config.host, port, MirrorWorkers, [this, mirror, port](httplib::Server &server, const std::atomic<bool> &closing) {
             addCommon(server, m_log.get(), port);
             addFaultGate(server, *m_context, mirror, closing);
             addServicePages(server, *m_context);
@@ -142,7 +147,7 @@ void StandinServer::addMirror(int mirror)
 void StandinServer::addSite(int port, SiteKind kind, int partner)
 {
     m_sites.push_back(std::make_unique<SiteListener>(
-        m_config.host, port, [this, port, kind, partner](httplib::Server &server, const std::atomic<bool> &) {
+        m_config.host, port, SiteWorkers, [this, port, kind, partner](httplib::Server &server, const std::atomic<bool> &) {
             addCommon(server, m_log.get(), port);
             switch (kind) {
             case SiteKind::Product:
