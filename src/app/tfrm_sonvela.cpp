@@ -247,7 +247,7 @@ void TFrm_Sonvela::buildPlayerArea(QWidget *parent)
     auto *page0 = new QWidget;
     page0->setObjectName(QStringLiteral("TabRadio"));
     m_panel2 = panel(page0, "Panel2", QRect(1, 1, 557, 360));
-    m_area.Wb_Radio = m_platform.browsers.createVisibleBrowser(m_panel2);
+    m_area.Wb_Radio = m_platform.browsers.createPlayerBrowser(m_panel2);
     m_area.Wb_Radio->setObjectName(QStringLiteral("Wb_Radio"));
     m_area.WB_Principale = m_platform.browsers.createVisibleBrowser(m_panel2);
     m_area.WB_Principale->setObjectName(QStringLiteral("WB_Principale"));

@@ -4,12 +4,21 @@ namespace {
 
 const QByteArray Switch = "--disable-features=";
 
+const QByteArray ProcessModels[] = { "--process-per-site", "--process-per-tab", "--site-per-process",
+                                     "--single-process" };
+
+QList<QByteArray> wordsOf(const QByteArray &flags)
+{
+    QList<QByteArray> words = flags.simplified().split(' ');
+    words.removeAll(QByteArray());
+    return words;
+}
+
 } // namespace
 
 QByteArray withFeaturesDisabled(const QByteArray &flags, const QStringList &features)
 {
-    QList<QByteArray> words = flags.simplified().split(' ');
-    words.removeAll(QByteArray());
+    QList<QByteArray> words = wordsOf(flags);
     QList<QByteArray> disabled;
     for (auto it = words.begin(); it != words.end();) {
         if (it->startsWith(Switch)) {
@@ -28,5 +37,18 @@ QByteArray withFeaturesDisabled(const QByteArray &flags, const QStringList &feat
             unique.append(feature);
     }
     words.append(Switch + unique.join(','));
+    return words.join(' ');
+}
+
+QByteArray withProcessModel(const QByteArray &flags, const QByteArray &model)
+{
+    QList<QByteArray> words = wordsOf(flags);
+    for (const QByteArray &word : std::as_const(words)) {
+        for (const QByteArray &known : ProcessModels) {
+            if (word == known || word.startsWith(known + '='))
+                return words.join(' ');
+        }
+    }
+    words.append(model);
     return words.join(' ');
 }

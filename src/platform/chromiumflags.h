@@ -7,3 +7,7 @@
 // carries them. The engine honours only the last --disable-features switch,
 // so features are added to the one already there, never as a second switch.
 QByteArray withFeaturesDisabled(const QByteArray &flags, const QStringList &features);
+
+// Adds `model` (a switch such as --process-per-site) unless the flags
+// already choose how pages are spread over processes.
+QByteArray withProcessModel(const QByteArray &flags, const QByteArray &model);

@@ -13,11 +13,21 @@ PlatformFactory::PlatformFactory()
 
 PlatformFactory::~PlatformFactory() = default;
 
-Browser *PlatformFactory::createVisibleBrowser(QWidget *parent)
+WebEngineSession &PlatformFactory::session()
 {
     if (!m_session)
         m_session = std::make_unique<WebEngineSession>();
-    return new WebEngineBrowser(*m_session, parent);
+    return *m_session;
+}
+
+Browser *PlatformFactory::createVisibleBrowser(QWidget *parent)
+{
+    return new WebEngineBrowser(session(), parent);
+}
+
+Browser *PlatformFactory::createPlayerBrowser(QWidget *parent)
+{
+    return new WebEngineBrowser(session(), parent, WebEngineSession::Group::Player);
 }
 
 Browser *PlatformFactory::createCaptureBrowser(QObject *owner)

@@ -19,9 +19,12 @@ public:
     PlatformFactory &operator=(const PlatformFactory &) = delete;
 
     Browser *createVisibleBrowser(QWidget *parent) override;
+    Browser *createPlayerBrowser(QWidget *parent) override;
     Browser *createCaptureBrowser(QObject *owner) override;
 
 private:
+    WebEngineSession &session();
+
     std::unique_ptr<QNetworkAccessManager> m_network;
     std::unique_ptr<WebEngineSession> m_session;
 };

@@ -2,7 +2,6 @@
 
 #include "errorpage.h"
 #include "sourcefile.h"
-#include "webenginesession.h"
 
 #include <QPalette>
 #include <QPointer>
@@ -39,9 +38,10 @@ const QString ResumeMedia
 
 } // namespace
 
-WebEngineBrowser::WebEngineBrowser(WebEngineSession &session, QWidget *parentWidget)
+WebEngineBrowser::WebEngineBrowser(WebEngineSession &session, QWidget *parentWidget, WebEngineSession::Group group)
     : Browser(parentWidget)
     , m_session(session)
+    , m_group(group)
     , m_holder(new QWidget(parentWidget))
 {
     // As dark as the page's own background: no view yet looks like an empty page.
@@ -59,7 +59,7 @@ QWebEngineView &WebEngineBrowser::view()
     if (m_view)
         return *m_view;
     m_view = new QWebEngineView(m_holder);
-    m_view->setPage(new QWebEnginePage(m_session.profile(), m_view));
+    m_view->setPage(new QWebEnginePage(m_session.profile(m_group), m_view));
     m_view->setContextMenuPolicy(Qt::NoContextMenu);
     QWebEnginePage *page = m_view->page();
     // A dark window: no white flash before a page paints.

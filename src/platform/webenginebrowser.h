@@ -1,6 +1,7 @@
 #pragma once
 
 #include "browser.h"
+#include "webenginesession.h"
 
 #include <QUrl>
 #include <QVariant>
@@ -9,7 +10,6 @@
 
 class QWebEngineLoadingInfo;
 class QWebEngineView;
-class WebEngineSession;
 
 // A visible browser on Qt WebEngine. Reports its loads the way the service
 // code expects: a finished load (also a failed one) ends with
@@ -23,7 +23,8 @@ class WebEngineBrowser final : public Browser
 {
     Q_OBJECT
 public:
-    WebEngineBrowser(WebEngineSession &session, QWidget *parentWidget);
+    WebEngineBrowser(WebEngineSession &session, QWidget *parentWidget,
+                     WebEngineSession::Group group = WebEngineSession::Group::Pages);
     ~WebEngineBrowser() override;
 
     void navigate(const QString &address) override;
@@ -61,6 +62,7 @@ private:
     QWebEngineView &view();
 
     WebEngineSession &m_session;
+    WebEngineSession::Group m_group;
     QWidget *m_holder;
     QWebEngineView *m_view = nullptr;
     bool m_busy = false;

@@ -17,9 +17,9 @@ namespace {
 QWebEngineProfile *firstProfile(QObject *owner)
 {
     const QByteArray name = "QTWEBENGINE_CHROMIUM_FLAGS";
-    qputenv(name.constData(),
-        withFeaturesDisabled(qgetenv(name.constData()),
-            { QStringLiteral("HardwareMediaKeyHandling"), QStringLiteral("MediaSessionService") }));
+    const QByteArray flags = withFeaturesDisabled(qgetenv(name.constData()),
+        { QStringLiteral("HardwareMediaKeyHandling"), QStringLiteral("MediaSessionService") });
+    qputenv(name.constData(), withProcessModel(flags, "--process-per-site"));
     return new QWebEngineProfile(owner); // off the record: nothing left on disk
 }
 
@@ -27,15 +27,27 @@ QWebEngineProfile *firstProfile(QObject *owner)
 
 WebEngineSession::WebEngineSession(QObject *parent)
     : QObject(parent)
-    , m_profile(firstProfile(this))
+    , m_pages(firstProfile(this))
+    , m_player(new QWebEngineProfile(this)) // another browsing context: another renderer
 {
-    QWebEngineSettings *settings = m_profile->settings();
-    settings->setAttribute(QWebEngineSettings::PlaybackRequiresUserGesture, false);
-    settings->setAttribute(QWebEngineSettings::ErrorPageEnabled, true);
-    connect(m_profile, &QWebEngineProfile::downloadRequested, this, &WebEngineSession::onDownloadRequested);
+    configure(m_pages);
+    configure(m_player);
 }
 
 WebEngineSession::~WebEngineSession() = default;
+
+QWebEngineProfile *WebEngineSession::profile(Group group) const
+{
+    return group == Group::Player ? m_player : m_pages;
+}
+
+void WebEngineSession::configure(QWebEngineProfile *profile)
+{
+    QWebEngineSettings *settings = profile->settings();
+    settings->setAttribute(QWebEngineSettings::PlaybackRequiresUserGesture, false);
+    settings->setAttribute(QWebEngineSettings::ErrorPageEnabled, true);
+    connect(profile, &QWebEngineProfile::downloadRequested, this, &WebEngineSession::onDownloadRequested);
+}
 
 void WebEngineSession::savePage(QWebEnginePage *page, const QString &path, SaveDone done)
 {

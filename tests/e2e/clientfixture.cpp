@@ -6,6 +6,8 @@
 #include <QFile>
 #include <QTest>
 
+#include <memory>
+
 #include <random>
 
 std::unique_ptr<StandinServer> ClientTest::s_server;
@@ -99,13 +101,24 @@ WebEngineBrowser &ClientTest::radio()
 
 QVariant ClientTest::evaluateInRadio(const QString &script)
 {
-    bool answered = false;
-    QVariant result;
-    radio().runJavaScript(script, [&](const QVariant &value) {
-        result = value;
-        answered = true;
+    return evaluateIn(radio(), script);
+}
+
+QVariant evaluateIn(WebEngineBrowser &browser, const QString &script)
+{
+    // An answer that comes after the wait gave up must not write into a
+    // finished call's frame: the state lives as long as the callback.
+    struct Answer
+    {
+        bool given = false;
+        QVariant value;
+    };
+    auto answer = std::make_shared<Answer>();
+    browser.runJavaScript(script, [answer](const QVariant &value) {
+        answer->value = value;
+        answer->given = true;
     });
-    if (!QTest::qWaitFor([&] { return answered; }, 10000))
+    if (!QTest::qWaitFor([&] { return answer->given; }, 10000))
         ADD_FAILURE() << "the page did not answer the script";
-    return result;
+    return answer->value;
 }

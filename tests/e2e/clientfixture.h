@@ -50,3 +50,6 @@ protected:
     AudioRecordModule *recordingModule = nullptr;
     std::unique_ptr<TFrm_Sonvela> window;
 };
+
+// Evaluates a script in a page and waits for its answer.
+QVariant evaluateIn(WebEngineBrowser &browser, const QString &script);

@@ -20,19 +20,6 @@
 
 namespace {
 
-QVariant evaluate(WebEngineBrowser &browser, const QString &script)
-{
-    bool answered = false;
-    QVariant result;
-    browser.runJavaScript(script, [&](const QVariant &value) {
-        result = value;
-        answered = true;
-    });
-    if (!QTest::qWaitFor([&] { return answered; }, 10000))
-        ADD_FAILURE() << "the page did not answer the script";
-    return result;
-}
-
 bool loaded(Browser &browser, const QString &title)
 {
     return !browser.busy() && browser.title() == title;
@@ -67,14 +54,14 @@ TEST_F(WebClientTest, CommunityHotelCommunityAsksTheCommunityPageOnceAndSilences
     EXPECT_EQ(community.locationUrl(), QStringLiteral("about:blank"));
     const QString jingle = QStringLiteral("(function(){var a=document.getElementById('jingle');"
                                           "return a ? (a.paused ? -1 : a.currentTime) : -2;})()");
-    EXPECT_TRUE(QTest::qWaitFor([&] { return evaluate(hotel, jingle).toDouble() > 0; }, 20000))
+    EXPECT_TRUE(QTest::qWaitFor([&] { return evaluateIn(hotel, jingle).toDouble() > 0; }, 20000))
         << "the hotel section plays its jingle";
 
     clickTab(5);
     const int product = s_server->config().productPort();
     ASSERT_TRUE(QTest::qWaitFor([&] { return community.locationUrl().endsWith(QStringLiteral("/plugin/fb/")); }, 30000));
     ASSERT_TRUE(QTest::qWaitFor([&] { return hotel.locationUrl() == QStringLiteral("about:blank"); }, 10000));
-    EXPECT_EQ(evaluate(hotel, QStringLiteral("document.querySelectorAll('audio').length")).toInt(), 0)
+    EXPECT_EQ(evaluateIn(hotel, QStringLiteral("document.querySelectorAll('audio').length")).toInt(), 0)
         << "the blank page has no sound left";
     EXPECT_EQ(requestsFor(product, QStringLiteral("/plugin/fb/")), 1);
     EXPECT_EQ(requestsFor(product, QStringLiteral("/plugin/vacanze/")), 1);
@@ -111,13 +98,13 @@ TEST_F(WebClientTest, ASearchInTheStripPlaysTheStationInTheMainWindow)
     QTest::mouseClick(strip.Image1(), Qt::LeftButton, {}, QPoint(7, 20));
     auto &page = dynamic_cast<WebEngineBrowser &>(strip.browser());
     ASSERT_TRUE(QTest::qWaitFor([&] { return loaded(page, QStringLiteral("Cerca")); }, 30000));
-    evaluate(page, QStringLiteral("document.querySelector('input[name=q]').value='Jazz';"
+    evaluateIn(page, QStringLiteral("document.querySelector('input[name=q]').value='Jazz';"
                                   "document.querySelector('form').submit(); 1"));
     const QString firstLink = QStringLiteral("(function(){var a=document.querySelector('a[target=_blank]');"
                                              "if(!a)return '';var r=a.getBoundingClientRect();"
                                              "return Math.round(r.left+4)+','+Math.round(r.top+r.height/2)+','+a.href;})()");
     QString link;
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !(link = evaluate(page, firstLink).toString()).isEmpty(); }, 30000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !(link = evaluateIn(page, firstLink).toString()).isEmpty(); }, 30000));
     const QStringList parts = link.split(QLatin1Char(','));
     // A person's click on the result: a script's click would be a blocked pop-up.
     QWidget *view = page.widget();

@@ -32,4 +32,21 @@ TEST(ChromiumFlags, OneDisableSwitchCarriesTheirFeaturesAndOurs)
     EXPECT_EQ(withFeaturesDisabled(once, Ours), once) << "applying twice changes nothing";
 }
 
+// The user's or a test's own choice of process model stands; ours only fills
+// the gap, once.
+TEST(ChromiumFlags, ProcessModelIsAddedOnlyWhenNoneIsChosen)
+{
+    const QByteArray ours = "--process-per-site";
+    EXPECT_EQ(withProcessModel("", ours), ours);
+    EXPECT_EQ(withProcessModel(" --no-sandbox  --disable-gpu", ours), "--no-sandbox --disable-gpu --process-per-site");
+    for (const QByteArray chosen : { "--single-process", "--process-per-tab", "--site-per-process",
+                                     "--process-per-site", "--site-per-process=true" }) {
+        const QByteArray flags = "--no-sandbox " + chosen;
+        EXPECT_EQ(withProcessModel(flags, ours), flags) << chosen.constData();
+    }
+    EXPECT_EQ(withProcessModel("--process-per-site-x", ours), "--process-per-site-x --process-per-site");
+    const QByteArray once = withProcessModel("--no-sandbox", ours);
+    EXPECT_EQ(withProcessModel(once, ours), once);
+}
+
 } // namespace

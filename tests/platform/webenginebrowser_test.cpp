@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QPointer>
 #include <QWebEngineDownloadRequest>
+#include <QWebEnginePage>
 #include <QWebEngineProfile>
 #include <QTemporaryDir>
 #include <QWidget>
@@ -214,6 +215,33 @@ TEST_F(WebEngineBrowserTest, MakesItsViewOnFirstUseInItsHoldersPlace)
     EXPECT_EQ(view->contextMenuPolicy(), Qt::NoContextMenu);
     EXPECT_EQ(browser->title(), QStringLiteral("A"));
     EXPECT_EQ(views().size(), 1);
+}
+
+// A renderer process is costly to start on a small machine, so the pages of
+// one site share one; the station player keeps its own, so that its sound
+// never waits on the other pages.
+TEST_F(WebEngineBrowserTest, PagesOfOneSiteShareARendererThePlayerHasItsOwn)
+{
+    server.serve("/a", "<title>A</title>");
+    server.serve("/b", "<title>B</title>");
+    server.serve("/player", "<title>RADIO:-Prova</title>");
+    std::unique_ptr<Browser> first(factory->createVisibleBrowser(window));
+    std::unique_ptr<Browser> second(factory->createVisibleBrowser(window));
+    std::unique_ptr<Browser> player(factory->createPlayerBrowser(window));
+    const auto renderer = [](Browser &browser) {
+        QWebEnginePage *page = browser.widget()->findChild<QWebEnginePage *>();
+        return page ? page->renderProcessPid() : 0;
+    };
+    for (const auto &[browser, path] : { std::pair { first.get(), "/a" }, { second.get(), "/b" },
+                                         { player.get(), "/player" } }) {
+        BrowserEvents events(*browser);
+        browser->navigate(server.url(path));
+        ASSERT_TRUE(events.waitForLoads(1, 60000)) << path;
+        ASSERT_TRUE(QTest::qWaitFor([&] { return renderer(*browser) > 0; }, 10000)) << path;
+    }
+    EXPECT_EQ(renderer(*first), renderer(*second));
+    EXPECT_NE(renderer(*player), renderer(*first));
+    EXPECT_EQ(player->title(), QStringLiteral("RADIO:-Prova"));
 }
 
 } // namespace
