@@ -27,7 +27,10 @@ Browser *PlatformFactory::createVisibleBrowser(QWidget *parent)
 
 Browser *PlatformFactory::createPlayerBrowser(QWidget *parent)
 {
-    return new WebEngineBrowser(session(), parent, WebEngineSession::Group::Player);
+    // Its renderer starts while the start-up pages load, not after them.
+    auto *player = new WebEngineBrowser(session(), parent, WebEngineSession::Group::Player);
+    player->startRenderer();
+    return player;
 }
 
 Browser *PlatformFactory::createCaptureBrowser(QObject *owner)

@@ -82,8 +82,14 @@ QWebEngineView &WebEngineBrowser::view()
 
 WebEngineBrowser::~WebEngineBrowser() = default;
 
+void WebEngineBrowser::startRenderer()
+{
+    view().page()->runJavaScript(QStringLiteral("0"), QWebEngineScript::ApplicationWorld);
+}
+
 void WebEngineBrowser::navigate(const QString &address)
 {
+    m_used = true;
     const QUrl url = QUrl::fromUserInput(address);
     // "About:Blank" and friends: the engine wants the scheme's page in lower case.
     view().setUrl(url.scheme() == QLatin1String("about") ? QUrl(QStringLiteral("about:") + url.path().toLower())
@@ -93,7 +99,7 @@ void WebEngineBrowser::navigate(const QString &address)
 void WebEngineBrowser::refresh()
 {
     // Nothing loaded yet: nothing to load again.
-    if (!m_view)
+    if (!m_used)
         return;
     if (m_failed && m_failedUrl.isValid())
         m_view->setUrl(m_failedUrl);
@@ -103,7 +109,7 @@ void WebEngineBrowser::refresh()
 
 bool WebEngineBrowser::goBack()
 {
-    if (!m_view || !m_view->history()->canGoBack())
+    if (!m_used || !m_view->history()->canGoBack())
         return false;
     m_view->back();
     return true;
@@ -111,7 +117,7 @@ bool WebEngineBrowser::goBack()
 
 bool WebEngineBrowser::goForward()
 {
-    if (!m_view || !m_view->history()->canGoForward())
+    if (!m_used || !m_view->history()->canGoForward())
         return false;
     m_view->forward();
     return true;
@@ -121,14 +127,14 @@ QString WebEngineBrowser::locationUrl() const
 {
     if (m_failed)
         return ErrorPage::forFailure(m_failedUrl, QString()).location.toString();
-    return m_view ? m_view->url().toString() : QString();
+    return m_used ? m_view->url().toString() : QString();
 }
 
 QString WebEngineBrowser::title() const
 {
     if (m_failed)
         return m_failedTitle;
-    return m_view ? m_view->title() : QString();
+    return m_used ? m_view->title() : QString();
 }
 
 bool WebEngineBrowser::isShown() const
@@ -173,13 +179,14 @@ QWidget *WebEngineBrowser::widget()
 
 void WebEngineBrowser::runJavaScript(const QString &script, std::function<void(const QVariant &)> done)
 {
+    m_used = true;
     view().page()->runJavaScript(script, [done = std::move(done)](const QVariant &result) { done(result); });
 }
 
 void WebEngineBrowser::setAudioPaused(bool paused)
 {
-    // No view has never played.
-    if (!m_view)
+    // A browser never used has never played.
+    if (!m_used)
         return;
     m_view->page()->runJavaScript(paused ? PauseMedia : ResumeMedia, QWebEngineScript::ApplicationWorld);
     checkAudio();
@@ -187,6 +194,9 @@ void WebEngineBrowser::setAudioPaused(bool paused)
 
 void WebEngineBrowser::checkAudio()
 {
+    // The empty page a started renderer shows is not the user's.
+    if (!m_used)
+        return;
     QWebEnginePage *page = m_view->page();
     // The answer comes later; this browser may be gone by then.
     page->runJavaScript(MediaState, QWebEngineScript::ApplicationWorld,
@@ -206,6 +216,8 @@ void WebEngineBrowser::setAudioState(bool playing)
 
 void WebEngineBrowser::onLoadingChanged(const QWebEngineLoadingInfo &info)
 {
+    if (!m_used)
+        return;
     switch (info.status()) {
     case QWebEngineLoadingInfo::LoadStartedStatus:
         setAudioState(false);
@@ -244,7 +256,7 @@ void WebEngineBrowser::onLoadingChanged(const QWebEngineLoadingInfo &info)
 void WebEngineBrowser::onTitleChanged(const QString &title)
 {
     // The engine's own error page has its own title; ours stands.
-    if (m_failed)
+    if (m_failed || !m_used)
         return;
     reportTitle(shownTitle(title));
 }

@@ -49,6 +49,11 @@ public:
     // the page does (is its audio playing?), not for the service protocol.
     void runJavaScript(const QString &script, std::function<void(const QVariant &)> done);
 
+    // Starts the page's renderer process now, so that the first navigation
+    // finds it running instead of waiting for one. Until that navigation the
+    // browser answers, and reports, as one never used.
+    void startRenderer();
+
 private:
     void onLoadingChanged(const QWebEngineLoadingInfo &info);
     void onTitleChanged(const QString &title);
@@ -65,6 +70,7 @@ private:
     WebEngineSession::Group m_group;
     QWidget *m_holder;
     QWebEngineView *m_view = nullptr;
+    bool m_used = false; // navigated, or asked to run a script
     bool m_busy = false;
     bool m_hasDocument = false;
     bool m_failed = false;

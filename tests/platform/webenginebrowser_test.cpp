@@ -232,6 +232,15 @@ TEST_F(WebEngineBrowserTest, PagesOfOneSiteShareARendererThePlayerHasItsOwn)
         QWebEnginePage *page = browser.widget()->findChild<QWebEnginePage *>();
         return page ? page->renderProcessPid() : 0;
     };
+    // The player's renderer starts before its first page, which then uses it;
+    // meanwhile the player says nothing and answers as a browser never used.
+    BrowserEvents early(*player);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return renderer(*player) > 0; }, 30000));
+    QTest::qWait(300);
+    EXPECT_TRUE(early.titles.isEmpty() && early.progress.empty());
+    EXPECT_FALSE(player->busy() || player->hasDocument() || player->goBack());
+    EXPECT_TRUE(player->title().isEmpty() && player->locationUrl().isEmpty());
+    const qint64 started = renderer(*player);
     for (const auto &[browser, path] : { std::pair { first.get(), "/a" }, { second.get(), "/b" },
                                          { player.get(), "/player" } }) {
         BrowserEvents events(*browser);
@@ -241,6 +250,7 @@ TEST_F(WebEngineBrowserTest, PagesOfOneSiteShareARendererThePlayerHasItsOwn)
     }
     EXPECT_EQ(renderer(*first), renderer(*second));
     EXPECT_NE(renderer(*player), renderer(*first));
+    EXPECT_EQ(renderer(*player), started);
     EXPECT_EQ(player->title(), QStringLiteral("RADIO:-Prova"));
 }
 
