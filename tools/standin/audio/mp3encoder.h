@@ -22,5 +22,4 @@ public:
 private:
     lame_global_struct *m_lame = nullptr;
     std::string m_pending; // the start of a frame lame has not finished
-
 };
