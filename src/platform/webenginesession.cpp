@@ -13,12 +13,15 @@ namespace {
 
 // The engine reads its switches once, when its first profile is made. Its own
 // media session would be a second player on the desktop, showing the raw
-// page title and fighting ours for the media keys.
+// page title and fighting ours for the media keys. Its audio runs in its main
+// process: an audio process of its own is launched only when the station
+// first plays, which delayed the first sound by about half a second.
 QWebEngineProfile *firstProfile(QObject *owner)
 {
     const QByteArray name = "QTWEBENGINE_CHROMIUM_FLAGS";
     const QByteArray flags = withFeaturesDisabled(qgetenv(name.constData()),
-        { QStringLiteral("HardwareMediaKeyHandling"), QStringLiteral("MediaSessionService") });
+        { QStringLiteral("HardwareMediaKeyHandling"), QStringLiteral("MediaSessionService"),
+          QStringLiteral("AudioServiceOutOfProcess") });
     qputenv(name.constData(), withProcessModel(flags, "--process-per-site"));
     return new QWebEngineProfile(owner); // off the record: nothing left on disk
 }

@@ -15,6 +15,7 @@
 #include <gst/gst.h>
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -48,6 +49,27 @@ public:
     }
 
 protected:
+    // The command lines of every process the test program started, the web
+    // engine's included.
+    static QStringList descendantCommands(qint64 pid = QCoreApplication::applicationPid())
+    {
+        QStringList commands;
+        QDir tasks(QStringLiteral("/proc/%1/task").arg(pid));
+        for (const QString &task : tasks.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+            QFile children(tasks.filePath(task + QStringLiteral("/children")));
+            if (!children.open(QIODevice::ReadOnly))
+                continue;
+            for (const QByteArray &child : children.readAll().split(' ')) {
+                if (child.trimmed().isEmpty())
+                    continue;
+                QFile command(QStringLiteral("/proc/%1/cmdline").arg(QString::fromLatin1(child.trimmed())));
+                if (command.open(QIODevice::ReadOnly))
+                    commands << QString::fromLocal8Bit(command.readAll().replace('\0', ' '));
+                commands << descendantCommands(child.trimmed().toLongLong());
+            }
+        }
+        return commands;
+    }
     static QString buildLibraries() { return qEnvironmentVariable("SONVELA_BUILD_DIR") + QStringLiteral("/lib/"); }
 
     void openRecorderTab()
@@ -127,6 +149,11 @@ TEST_F(RecordingClientTest, RecordsThePlayingStationIntoAnMp3)
     EXPECT_NEAR(recorded, 5.0, 0.3);
     EXPECT_NEAR(audio.seconds(), recorded, recorded * 0.1);
     EXPECT_GT(audio.rms(0.5, audio.seconds() - 0.5), 300) << "the station's sound, not silence";
+    // ... played by the engine's main process, with no audio process to launch first.
+    const QStringList engine = descendantCommands();
+    EXPECT_TRUE(engine.filter(QStringLiteral("--type=renderer")).size() + engine.filter(QStringLiteral("zygote")).size() > 0)
+        << "the engine's processes are children of this one";
+    EXPECT_TRUE(engine.filter(QStringLiteral("AudioService")).isEmpty()) << engine.join(QLatin1Char('\n')).toStdString();
     ASSERT_EQ(page.diskUsage->Series1->count(), 3);
     EXPECT_GT(page.diskUsage->Series1->slices().at(0)->value(), 0) << "the pie shows the file";
     EXPECT_FALSE(page.diskUsage->Lbl_Filesize->text().startsWith(QLatin1String("0 ")));
