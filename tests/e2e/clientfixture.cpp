@@ -99,26 +99,7 @@ WebEngineBrowser &ClientTest::radio()
     return *dynamic_cast<WebEngineBrowser *>(window->listeningArea().Wb_Radio);
 }
 
-QVariant ClientTest::evaluateInRadio(const QString &script)
+QVariant ClientTest::evaluateInRadio(const QString &script, ScriptWait wait)
 {
-    return evaluateIn(radio(), script);
-}
-
-QVariant evaluateIn(WebEngineBrowser &browser, const QString &script)
-{
-    // An answer that comes after the wait gave up must not write into a
-    // finished call's frame: the state lives as long as the callback.
-    struct Answer
-    {
-        bool given = false;
-        QVariant value;
-    };
-    auto answer = std::make_shared<Answer>();
-    browser.runJavaScript(script, [answer](const QVariant &value) {
-        answer->value = value;
-        answer->given = true;
-    });
-    if (!QTest::qWaitFor([&] { return answer->given; }, 10000))
-        ADD_FAILURE() << "the page did not answer the script";
-    return answer->value;
+    return evaluateIn(radio(), script, wait);
 }

@@ -6,6 +6,7 @@
 #include "standinserver.h"
 #include "support/fakedialogs.h"
 #include "support/fakeplatform.h"
+#include "support/pagescript.h"
 
 #include <QTemporaryDir>
 
@@ -33,7 +34,7 @@ protected:
     void setFault(int mirror, FaultMode mode);
     Deployment deployment() const;
     // Evaluates a script in the station page and waits for its answer.
-    QVariant evaluateInRadio(const QString &script);
+    QVariant evaluateInRadio(const QString &script, ScriptWait wait = ScriptWait::MustAnswer);
     WebEngineBrowser &radio();
 
     // Requests the stand-in logged on `port` whose path and query are exactly `target`.
@@ -51,5 +52,3 @@ protected:
     std::unique_ptr<TFrm_Sonvela> window;
 };
 
-// Evaluates a script in a page and waits for its answer.
-QVariant evaluateIn(WebEngineBrowser &browser, const QString &script);

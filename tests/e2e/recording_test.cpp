@@ -110,7 +110,7 @@ TEST_F(RecordingClientTest, RecordsThePlayingStationIntoAnMp3)
     QTest::mouseClick(top, Qt::LeftButton);
     const QString playing = QStringLiteral("(function(){var a=document.querySelector('audio');"
                                            "return a && !a.paused ? a.currentTime : 0;})()");
-    ASSERT_TRUE(QTest::qWaitFor([&] { return evaluateInRadio(playing).toDouble() > 0.5; }, 60000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return evaluateInRadio(playing, ScriptWait::MayBeLate).toDouble() > 0.5; }, 60000));
 
     openRecorderTab();
     RecorderPage &page = window->recorder();
