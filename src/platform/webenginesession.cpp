@@ -21,7 +21,7 @@ QWebEngineProfile *firstProfile(QObject *owner)
     const QByteArray name = "QTWEBENGINE_CHROMIUM_FLAGS";
     const QByteArray flags = withFeaturesDisabled(qgetenv(name.constData()),
         { QStringLiteral("HardwareMediaKeyHandling"), QStringLiteral("MediaSessionService"),
-          QStringLiteral("AudioServiceOutOfProcess") });
+            QStringLiteral("AudioServiceOutOfProcess") });
     qputenv(name.constData(), withProcessModel(flags, "--process-per-site"));
     return new QWebEngineProfile(owner); // off the record: nothing left on disk
 }

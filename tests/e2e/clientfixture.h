@@ -51,4 +51,3 @@ protected:
     AudioRecordModule *recordingModule = nullptr;
     std::unique_ptr<TFrm_Sonvela> window;
 };
-

@@ -42,7 +42,8 @@ TEST_F(ClientTest, PanelsFillAndTheTopStationPlays)
     const QString audioTime = QStringLiteral("(function(){var a=document.querySelector('audio');"
                                              "return a ? (a.paused ? -1 : a.currentTime) : -2;})()");
     double first = -3;
-    ASSERT_TRUE(QTest::qWaitFor([&] { return (first = evaluateInRadio(audioTime, ScriptWait::MayBeLate).toDouble()) > 0; }, 30000))
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return (first = evaluateInRadio(audioTime, ScriptWait::MayBeLate).toDouble()) > 0; }, 30000))
         << "audio state " << first;
     QTest::qWait(1500);
     EXPECT_GT(evaluateInRadio(audioTime).toDouble(), first);

@@ -110,7 +110,8 @@ TEST_F(RecordingClientTest, RecordsThePlayingStationIntoAnMp3)
     QTest::mouseClick(top, Qt::LeftButton);
     const QString playing = QStringLiteral("(function(){var a=document.querySelector('audio');"
                                            "return a && !a.paused ? a.currentTime : 0;})()");
-    ASSERT_TRUE(QTest::qWaitFor([&] { return evaluateInRadio(playing, ScriptWait::MayBeLate).toDouble() > 0.5; }, 60000));
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return evaluateInRadio(playing, ScriptWait::MayBeLate).toDouble() > 0.5; }, 60000));
 
     openRecorderTab();
     RecorderPage &page = window->recorder();
@@ -151,9 +152,10 @@ TEST_F(RecordingClientTest, RecordsThePlayingStationIntoAnMp3)
     EXPECT_GT(audio.rms(0.5, audio.seconds() - 0.5), 300) << "the station's sound, not silence";
     // ... played by the engine's main process, with no audio process to launch first.
     const QStringList engine = descendantCommands();
-    EXPECT_TRUE(engine.filter(QStringLiteral("--type=renderer")).size() + engine.filter(QStringLiteral("zygote")).size() > 0)
+    EXPECT_FALSE(engine.filter(QStringLiteral("--type=")).isEmpty())
         << "the engine's processes are children of this one";
-    EXPECT_TRUE(engine.filter(QStringLiteral("AudioService")).isEmpty()) << engine.join(QLatin1Char('\n')).toStdString();
+    EXPECT_TRUE(engine.filter(QStringLiteral("AudioService")).isEmpty())
+        << engine.join(QLatin1Char('\n')).toStdString();
     ASSERT_EQ(page.diskUsage->Series1->count(), 3);
     EXPECT_GT(page.diskUsage->Series1->slices().at(0)->value(), 0) << "the pie shows the file";
     EXPECT_FALSE(page.diskUsage->Lbl_Filesize->text().startsWith(QLatin1String("0 ")));

@@ -15,8 +15,7 @@
 enum class ScriptWait { MustAnswer, MayBeLate };
 
 // Evaluates a script in a page and waits for its answer (an invalid value if none came).
-inline QVariant evaluateIn(WebEngineBrowser &browser, const QString &script,
-                           ScriptWait wait = ScriptWait::MustAnswer)
+inline QVariant evaluateIn(WebEngineBrowser &browser, const QString &script, ScriptWait wait = ScriptWait::MustAnswer)
 {
     // An answer that comes after the wait gave up must not write into a
     // finished call's frame: the state lives as long as the callback.
