@@ -158,8 +158,12 @@ void TFrm_GestioneUtente::BitBtn2Click()
     m_mode = LoginMode::Save;
     const UserAccount user = m_host.account();
     const QString name = m_user->text();
-    if (name == user.name && m_password->text() == user.password)
+    if (name == user.name && m_password->text() == user.password) {
+        // An accepted check logs in for the run only; saving it keeps it.
+        if (!user.id.isEmpty() && !isStored(user))
+            storeLogin(user);
         return;
+    }
     if (name.contains(QLatin1Char('@')))
         sendLogin(name, m_password->text());
     else if (name.isEmpty())
@@ -187,19 +191,35 @@ void TFrm_GestioneUtente::WB_LogInTitleChange(const QString &title)
         return;
     const UserAccount user { m_sentName, m_sentPassword, answer.userId() };
     if (m_mode == LoginMode::Save) {
-        try {
-            AccountFile::write(m_host.settingsFolder(), user);
-        } catch (const FileError &error) {
-            m_dialogs.error(error.message());
+        if (!storeLogin(user))
             return;
-        }
-        m_host.setAccount(user);
-        m_host.requestPreferences();
     } else {
         m_host.setAccount(user);
     }
     if (answer.hasPrivacyPage())
         showPrivacy(user.id, user.name);
+}
+
+bool TFrm_GestioneUtente::isStored(const UserAccount &user) const
+{
+    try {
+        return AccountFile::read(m_host.settingsFolder()) == std::optional<UserAccount>(user);
+    } catch (const FileError &) {
+        return false; // the write that follows reports it
+    }
+}
+
+bool TFrm_GestioneUtente::storeLogin(const UserAccount &user)
+{
+    try {
+        AccountFile::write(m_host.settingsFolder(), user);
+    } catch (const FileError &error) {
+        m_dialogs.error(error.message());
+        return false;
+    }
+    m_host.setAccount(user);
+    m_host.requestPreferences();
+    return true;
 }
 
 void TFrm_GestioneUtente::showPrivacy(const QString &userId, const QString &name)

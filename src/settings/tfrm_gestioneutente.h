@@ -10,6 +10,7 @@ class Dialogs;
 class QLineEdit;
 class QPushButton;
 class QTabWidget;
+struct UserAccount;
 
 // The account window "Opzioni utente": log in with an e-mail address and a
 // password, and the service's privacy page for the logged-in user. The
@@ -51,6 +52,9 @@ private:
     void sendLogin(const QString &name, const QString &password);
     void showPrivacy(const QString &userId, const QString &name);
     void storeEmptyUser();
+    bool isStored(const UserAccount &user) const;
+    // Writes "UsrSV.txt", then logs in and loads the user's preferences.
+    bool storeLogin(const UserAccount &user);
 
     Dialogs &m_dialogs;
     AccountHost &m_host;

@@ -138,7 +138,7 @@ TEST_P(AccountTitles, AreNoLogin)
 
 INSTANTIATE_TEST_SUITE_P(Table, AccountTitles, ::testing::Values("KO", "ko", "0", "abc", "", "12 utenti"));
 
-TEST_F(AccountWindowTest, CheckOnlyAnswerLogsInForTheRunWithoutStoring)
+TEST_F(AccountWindowTest, CheckOnlyAnswerLogsInForTheRunAndSavingStoresIt)
 {
     open();
     type(ada.name, ada.password);
@@ -151,10 +151,13 @@ TEST_F(AccountWindowTest, CheckOnlyAnswerLogsInForTheRunWithoutStoring)
     ASSERT_EQ(privacy->navigations.size(), 2);
     EXPECT_EQ(sent(privacy->navigations[1], "IdUtente"), QStringLiteral("17"));
     EXPECT_EQ(sent(privacy->navigations[1], "Utente"), ada.name);
-    // Saving the same values now stores nothing.
-    click("BitBtn2");
-    EXPECT_EQ(login->navigations.size(), 2);
-    EXPECT_FALSE(has(QStringLiteral("UsrSV.txt")));
+    // Saving the accepted values stores them without asking again, once.
+    for (int save = 0; save < 2; ++save) {
+        click("BitBtn2");
+        EXPECT_EQ(login->navigations.size(), 2);
+        EXPECT_EQ(AccountFile::read(settings), std::optional<UserAccount>(ada));
+        EXPECT_EQ(host.preferenceRequests, 1);
+    }
 }
 
 TEST_F(AccountWindowTest, SavedLoginStoresTheAccountOwnerOnlyAndLoadsPreferences)
@@ -191,12 +194,14 @@ TEST_F(AccountWindowTest, NegativeIdIsStoredButHasNoPrivacyPage)
 TEST_F(AccountWindowTest, PrivacyTitleIsNotALoginAnswer)
 {
     host.user = ada;
+    AccountFile::write(settings, ada);
     open();
     click("BitBtn2");
     type(QStringLiteral("eve@example.org"), QStringLiteral("x"));
     privacy->finish(QStringLiteral("99"));
     EXPECT_EQ(host.user, ada);
-    EXPECT_FALSE(has(QStringLiteral("UsrSV.txt")));
+    EXPECT_EQ(AccountFile::read(settings), std::optional<UserAccount>(ada));
+    EXPECT_EQ(host.preferenceRequests, 0);
 }
 
 TEST_F(AccountWindowTest, NameWithoutAtSignSavesNothing)
