@@ -43,19 +43,19 @@ void OptionsEditor::save()
     m_host.setPlaylistTimer(m_state.playlist);
     m_window.writePlaylist();
     m_host.startUpload(entries);
-    if (!applyAutorun())
-        return;
+    applyAutorun();
     m_state.personalStations = compacted(m_state.personalStations);
     m_host.refreshFavourites();
 }
 
-bool OptionsEditor::applyAutorun()
+// A failed entry is reported and the save goes on: the stations just picked
+// must still reach their panel.
+void OptionsEditor::applyAutorun()
 {
     if (!m_autostart)
-        return true;
+        return;
     const std::optional<QString> error =
         m_window.autorunChecked() ? m_autostart->set(m_executablePath) : m_autostart->remove();
     if (error)
         m_dialogs.error(*error);
-    return !error;
 }

@@ -22,7 +22,7 @@ public:
 
 private:
     void save();
-    bool applyAutorun();
+    void applyAutorun();
 
     TFrm_GestioneOpzioni &m_window;
     OptionsState &m_state;
