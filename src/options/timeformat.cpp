@@ -5,6 +5,10 @@
 
 namespace {
 
+// The playlist's own way of writing a time, whatever the locale: the input
+// box offers "hh.mm" and older playlist files hold it.
+constexpr QChar DotSeparator = QLatin1Char('.');
+
 // One or two digits, nothing else.
 std::optional<int> number(const QString &part)
 {
@@ -15,6 +19,22 @@ std::optional<int> number(const QString &part)
             return std::nullopt;
     }
     return part.toInt();
+}
+
+std::optional<QTime> parseWith(const QString &text, QChar separator)
+{
+    const QStringList parts = text.trimmed().split(separator);
+    if (parts.size() < 2 || parts.size() > 3)
+        return std::nullopt;
+    const auto hours = number(parts[0]);
+    const auto minutes = number(parts[1]);
+    const auto seconds = parts.size() == 3 ? number(parts[2]) : std::optional<int>(0);
+    if (!hours || !minutes || !seconds)
+        return std::nullopt;
+    const QTime time(*hours, *minutes, *seconds);
+    if (!time.isValid())
+        return std::nullopt;
+    return time;
 }
 
 } // namespace
@@ -39,16 +59,7 @@ QString TimeFormat::format(QTime time) const
 
 std::optional<QTime> TimeFormat::parse(const QString &text) const
 {
-    const QStringList parts = text.trimmed().split(m_separator);
-    if (parts.size() < 2 || parts.size() > 3)
-        return std::nullopt;
-    const auto hours = number(parts[0]);
-    const auto minutes = number(parts[1]);
-    const auto seconds = parts.size() == 3 ? number(parts[2]) : std::optional<int>(0);
-    if (!hours || !minutes || !seconds)
-        return std::nullopt;
-    const QTime time(*hours, *minutes, *seconds);
-    if (!time.isValid())
-        return std::nullopt;
-    return time;
+    if (const auto time = parseWith(text, m_separator))
+        return time;
+    return m_separator == DotSeparator ? std::nullopt : parseWith(text, DotSeparator);
 }

@@ -19,7 +19,8 @@ public:
     QChar separator() const { return m_separator; }
     QString format(QTime time) const;
     // "h<sep>m" or "h<sep>m<sep>s", one or two digits each, blanks around
-    // allowed; anything else, or a value out of range, is no time.
+    // allowed, with the locale's separator or "." throughout; anything else,
+    // or a value out of range, is no time.
     std::optional<QTime> parse(const QString &text) const;
 
 private:

@@ -36,11 +36,14 @@ const TypedCase typedCases[] = {
     { ".", "9:30", Status::BadFormat, "", "" },
     { ".", "-1.30", Status::BadFormat, "", "" },
     { ".", "123.30", Status::BadFormat, "", "" },
-    // Where the locale writes ":", the ".00" try always fails and the
-    // answer alone decides; the placeholder still cancels.
+    // Where the locale writes ":", the form the prompt offers still counts,
+    // shown the locale's way with the same key; the placeholder still cancels.
     { ":", "9:30", Status::Accepted, "09:30:00", "0930" },
     { ":", "23:59:59", Status::Accepted, "23:59:59", "235959" },
-    { ":", "9.30", Status::BadFormat, "", "" },
+    { ":", "11.42", Status::Accepted, "11:42:00", "1142" },
+    { ":", "9.30.15", Status::Accepted, "09:30:15", "093015" },
+    { ":", "9.30:15", Status::BadFormat, "", "" },
+    { ":", "9.60", Status::BadFormat, "", "" },
     { ":", "hh.mm", Status::Cancelled, "", "" },
 };
 
