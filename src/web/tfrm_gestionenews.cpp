@@ -9,6 +9,7 @@
 #include "platform/dialogs.h"
 #include "service/linerecords.h"
 #include "settings/newsfile.h"
+#include "settings/settingslines.h"
 
 #include <QGuiApplication>
 #include <QLabel>
@@ -106,8 +107,9 @@ void TFrm_GestioneNews::FormCreate()
         return;
     m_fields.NewsBaseUrl = NewsAddress::base(m_serverBase(), choice.category);
     m_fields.NewsUrl = NewsAddress::withDelay(m_fields.NewsBaseUrl, m_fields.NewsDelay);
-    // A category that is no number still loads as written, but selects nothing.
-    showTicker(choice.categoryNumber());
+    // A category that is no number still loads as written, but selects
+    // nothing; one without a button keeps its number for the next "Chiudi".
+    showTicker(SettingsLines::toInteger(choice.category, 0));
     if (const int n = choice.categoryNumber())
         setFlat(n, true);
 }
