@@ -112,9 +112,6 @@ StationPick SelectionWindow::pickStation()
     const bool saved = exec() == QDialog::Accepted;
     if (saved)
         awaitCapture();
-    QByteArray capture;
-    QFile file(capturePath());
-    if (saved && file.open(QIODevice::ReadOnly))
-        capture = file.readAll();
-    return StationPick::read(saved, m_lastTitle, m_selectionTitle, capture);
+    const QString path = capturePath();
+    return StationPick::read(saved, m_lastTitle, m_selectionTitle, [&path] { return readWholeFile(path); });
 }

@@ -375,7 +375,11 @@ void TFrm_GestioneOpzioni::setSelectionWindows(StationSelection *personal, Stati
 
 StationPick TFrm_GestioneOpzioni::pick(StationSelection *selection)
 {
-    return selection ? selection->pickStation() : StationPick();
+    const StationPick picked = selection ? selection->pickStation() : StationPick();
+    // What was there stays: an unread capture is no station.
+    if (picked.result == StationPick::Result::Unreadable)
+        m_dialogs.error(picked.error);
+    return picked;
 }
 
 std::optional<StationPick> TFrm_GestioneOpzioni::pickPersonal()
@@ -444,6 +448,7 @@ bool TFrm_GestioneOpzioni::pickPlaylistStation(PlaylistRow &row)
     const StationPick picked = pick(m_programmed);
     switch (picked.result) {
     case StationPick::Result::Cancelled:
+    case StationPick::Result::Unreadable:
         return false;
     case StationPick::Result::NoPick:
         // The entry goes on without a station; it fires and plays nothing.

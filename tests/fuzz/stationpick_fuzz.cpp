@@ -6,11 +6,11 @@
 #include "fuzzinput.h"
 
 #include "options/stationpick.h"
-#include "settings/settingslines.h"
+#include "service/linerecords.h"
 
 namespace {
 
-constexpr int LabelLine = 43;
+constexpr std::size_t LabelLine = 43;
 
 bool samePick(const StationPick &a, const StationPick &b)
 {
@@ -27,7 +27,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const QString selectionTitle = QStringLiteral("Selezione emittente");
     const QString title = (data[0] & 2) != 0 ? selectionTitle : QStringLiteral("Selezione emittente ");
     const QByteArray capture = fuzzBytes(data + 1, size - 1);
-    const StationPick pick = StationPick::read(saved, title, selectionTitle, capture);
+    const StationPick pick = StationPick::read(saved, title, selectionTitle, [&] { return capture; });
 
     if (!saved || title != selectionTitle) {
         fuzzCheck(pick.result == (saved ? StationPick::Result::NoPick : StationPick::Result::Cancelled),
@@ -38,11 +38,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     fuzzCheck(pick.result == StationPick::Result::Picked, "a saved selection page picks");
     fuzzCheck(!pick.name.contains(QLatin1Char('\r')) && !pick.label.contains(QLatin1Char('\r')),
               "name and label are single lines");
-    const int lines = SettingsLines(capture).count();
+    const auto lines = readRecords(capture).size();
     if (lines < 39)
         fuzzCheck(pick.id == 0 && pick.name.isEmpty() && pick.label.isEmpty(), "a short capture picks nothing");
     if (lines >= LabelLine) {
-        const StationPick longer = StationPick::read(saved, title, selectionTitle, capture + "\r\nmore\r\n");
+        const StationPick longer =
+            StationPick::read(saved, title, selectionTitle, [&] { return capture + "\r\nmore\r\n"; });
         fuzzCheck(samePick(pick, longer), "later lines do not change the pick");
     }
     return 0;

@@ -109,7 +109,10 @@ TEST_F(OptionsWindowTest, LeavingButtonsCloseWithTheirResults)
 TEST_F(OptionsWindowTest, CambiaAndCancellaActOnTheSlotAtOnce)
 {
     // "Cambia" of slot 3 is BitBtn5, of slot 6 BitBtn15; "Cancella" of slot 3 is BitBtn10.
-    personal.answers = { FakeSelection::picked(17, "Jazz & Blues", "JB"), FakeSelection::noPick(), StationPick(),
+    StationPick unread;
+    unread.result = StationPick::Result::Unreadable;
+    unread.error = QStringLiteral("Cannot open file \"tmp2SV.txt\".");
+    personal.answers = { FakeSelection::picked(17, "Jazz & Blues", "JB"), FakeSelection::noPick(), StationPick(), unread,
                          FakeSelection::picked(0, "", ""), FakeSelection::picked(4, "Sei", "L6") };
     QTest::mouseClick(button(5), Qt::LeftButton);
     EXPECT_EQ(state.personalStations[2], (PersonalStation { 17, QStringLiteral("Jazz & Blues"), QStringLiteral("JB") }));
@@ -119,6 +122,8 @@ TEST_F(OptionsWindowTest, CambiaAndCancellaActOnTheSlotAtOnce)
     EXPECT_EQ(dialogs.messages, QStringList { QStringLiteral("Nessuna radio selezionata") });
     QTest::mouseClick(button(5), Qt::LeftButton); // cancelled
     EXPECT_EQ(dialogs.messages.size(), 1);
+    QTest::mouseClick(button(5), Qt::LeftButton); // the capture could not be read
+    EXPECT_EQ(dialogs.errors, QStringList { unread.error });
     EXPECT_EQ(state.personalStations[2].id, 17);
 
     // A capture without an id is stored as it comes: the slot empties.
@@ -130,7 +135,7 @@ TEST_F(OptionsWindowTest, CambiaAndCancellaActOnTheSlotAtOnce)
     QTest::mouseClick(button(16), Qt::LeftButton);
     EXPECT_EQ(state.personalStations[5], PersonalStation());
     EXPECT_TRUE(child<QLabel>("Lbl_Radio6")->text().isEmpty());
-    EXPECT_EQ(personal.opened, 5);
+    EXPECT_EQ(personal.opened, 6);
     EXPECT_EQ(programmed.opened, 0);
 }
 
