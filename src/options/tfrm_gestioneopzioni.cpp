@@ -228,26 +228,6 @@ void TFrm_GestioneOpzioni::showStartupStation(bool shown)
     m_select->setVisible(shown);
 }
 
-void TFrm_GestioneOpzioni::applyTexts(const std::function<QString(int)> &text)
-{
-    m_pages->setTabText(0, text(25));
-    m_pages->setTabText(1, text(30));
-    m_pages->setTabText(2, text(33));
-    const std::pair<const char *, int> captions[] = { { "Lbl_AvvioAutomatico", 26 }, { "Lbl_EsecuzioneRadio", 27 },
-        { "Lbl_Google", 28 }, { "Lbl_Msn", 29 }, { "Lbl_Emittenti", 34 } };
-    for (const auto &[name, n] : captions)
-        findChild<QLabel *>(QLatin1String(name))->setText(text(n));
-    const std::pair<const char *, int> buttons[]
-        = { { "SpeedButton1", 32 }, { "BitBtn13", 37 }, { "BitBtn14", 38 }, { "BitBtn1", 39 }, { "BitBtn2", 40 } };
-    for (const auto &[name, n] : buttons)
-        findChild<QPushButton *>(QLatin1String(name))->setText(text(n));
-    // Only the first five rows' buttons follow the language.
-    for (int slot = 1; slot <= 5; ++slot) {
-        findChild<QPushButton *>(QStringLiteral("BitBtn%1").arg(changeButtonNumber(slot)))->setText(text(32));
-        findChild<QPushButton *>(QStringLiteral("BitBtn%1").arg(clearButtonNumber(slot)))->setText(text(31));
-    }
-}
-
 void TFrm_GestioneOpzioni::readOptions()
 {
     const QString path = OptionsFile::path(m_settingsFolder);

@@ -45,9 +45,6 @@ public:
     // How typed playlist times are read and shown; the system's by default.
     void setTimeFormat(const TimeFormat &format) { m_timeFormat = format; }
 
-    // Apply language, step 4: the captions that follow the language.
-    void applyTexts(const std::function<QString(int)> &text);
-
     // Edit options, reading half after the language: "OpzSV.txt" into the
     // controls and the main window's start-up id and slots (an empty file is
     // created when there is none), the slot names, the playlist, and the
