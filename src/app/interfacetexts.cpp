@@ -128,6 +128,18 @@ constexpr Row rows[] = {
     { 128, u"Caricamento emittenti in corso", u"Loading radio", u"Caricamento emittenti in corso",
         u"Caricamento emittenti in corso" },
     { 129, u"Informazioni utente", u"User information", u"Informations utilisateur", u"Información del usuario" },
+    // The Linux client's own messages.
+    { 131, u"Impossibile usare il server proxy \"%1\": la connessione resta quella di prima. "
+           u"Controllare l'indirizzo e la porta.",
+        u"The proxy server \"%1\" cannot be used: the connection stays as it was. Check the address and the port.",
+        u"Impossible d'utiliser le serveur proxy \"%1\" : la connexion reste inchangée. "
+        u"Vérifiez l'adresse et le port.",
+        u"No se puede usar el servidor proxy \"%1\": la conexión sigue como antes. "
+        u"Compruebe la dirección y el puerto." },
+    { 132, u"Impossibile aprire \"%1\": nessun programma installato può aprirlo.",
+        u"Cannot open \"%1\": no installed program can open it.",
+        u"Impossible d'ouvrir \"%1\" : aucun programme installé ne peut l'ouvrir.",
+        u"No se puede abrir \"%1\": ningún programa instalado puede abrirlo." },
 };
 
 constexpr bool inRange(int value, int last) { return value >= 1 && value <= last; }

@@ -1,6 +1,7 @@
 #include "programwindows.h"
 
 #include "mainmenu.h"
+#include "reportedread.h"
 
 #include "options/tfrm_radiopersonale.h"
 #include "options/tfrm_radioprogrammata.h"
@@ -40,21 +41,17 @@ void ProgramWindows::startUp()
     Frm_GestioneNews = std::make_unique<TFrm_GestioneNews>(
         *Frm_News, TFrm_GestioneNews::Fields{state.NewsDelay, state.NewsBaseUrl, state.NewsUrl}, serverBase,
         m_platform.folders.settingsFolder(), m_platform.dialogs, main);
-    Frm_GestioneNews->FormCreate();
+    readReported(m_platform.dialogs, [this] { Frm_GestioneNews->FormCreate(); });
     Frm_GestioneOpzioni = std::make_unique<TFrm_GestioneOpzioni>(
         main->state().options, m_platform.folders.settingsFolder(), m_platform.dialogs, main);
-    try {
-        Frm_GestioneOpzioni->loadPlaylist();
-    } catch (const FileError &error) {
-        m_platform.dialogs.error(error.message());
-    }
+    readReported(m_platform.dialogs, [this] { Frm_GestioneOpzioni->loadPlaylist(); });
     m_selectionCapture = std::make_unique<PageCapture>(m_platform.dialogs);
     const SelectionWindow::Setup selection{
         m_platform.browsers, *m_selectionCapture,
         [main] { return ServiceRequests::selectionPage(main->state().mirrors.serverBase()); },
         m_platform.deployment.selectionTitle, m_platform.folders.tempFolder()};
     Frm_RadioProgrammata = std::make_unique<TFrm_RadioProgrammata>(selection, main);
-    Frm_About = std::make_unique<TFrm_About>(m_platform.deployment, m_platform.shell, main);
+    Frm_About = std::make_unique<TFrm_About>(m_platform.deployment, main->shell(), main);
     Frm_GoogleFinder = std::make_unique<TFrm_GoogleFinder>(m_platform.browsers, serverBase, state.options.searchAtStart);
     Frm_GoogleFinder->FormCreate();
     Frm_RadioPersonale = std::make_unique<TFrm_RadioPersonale>(selection, main);

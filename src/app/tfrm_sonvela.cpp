@@ -4,6 +4,8 @@
 #include "languageapplier.h"
 #include "listeningframe.h"
 #include "mainmenu.h"
+#include "reportedread.h"
+#include "reportingshell.h"
 #include "rightclickfilter.h"
 #include "trayicon.h"
 #include "windowmodes.h"
@@ -57,6 +59,7 @@ namespace {
 
 constexpr int ClientWidth = 716;
 constexpr int ClientHeight = 477;
+constexpr int CannotOpenText = 132;
 
 QWidget *panel(QWidget *parent, const char *name, QRect geometry)
 {
@@ -73,6 +76,8 @@ TFrm_Sonvela::TFrm_Sonvela(Platform platform, QWidget *parent)
                               | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
     , m_platform(std::move(platform))
     , m_capture(std::make_unique<PageCapture>(m_platform.dialogs))
+    , m_shell(std::make_unique<ReportingShell>(m_platform.shell, m_platform.dialogs,
+                                               [this] { return m_state.text(CannotOpenText); }))
 {
     if (!m_platform.clock) {
         m_ownClock = std::make_unique<QtClock>();
@@ -186,7 +191,7 @@ void TFrm_Sonvela::buildWindow()
 
     SponsorLinks::Fields sponsorFields{m_state.StationSource, m_state.HotVideoMode};
     m_sponsor = new SponsorLinks(m_area, m_state.mirrors, sponsorFields, *m_player, m_platform.dialogs,
-                                 m_platform.shell, m_platform.deployment, text,
+                                 *m_shell, m_platform.deployment, text,
                                  [this](const QString &caption) { setWindowCaption(caption); }, this);
 
     WindowModes::Controls controls{this,
@@ -265,8 +270,8 @@ void TFrm_Sonvela::buildPlayerArea(QWidget *parent)
     m_area.Lbl_Caricamento->hide();
 
     tabs->addTab(page0, QStringLiteral("Radio - Web Site"));
-    m_recorder = new RecorderPage({m_platform.recording, m_platform.dialogs, m_platform.shell,
-                                   m_platform.deployment.productAddress() + QStringLiteral("/AudioRecording.exe"),
+    m_recorder = new RecorderPage({m_platform.recording, m_platform.dialogs, *m_shell,
+                                   m_platform.deployment.product + QStringLiteral("/AudioRecording.exe"),
                                    m_platform.folders.settingsFolder(), m_platform.folders.recordingFolder()});
     tabs->addTab(m_recorder, QStringLiteral("Audio Recording"));
 
@@ -371,7 +376,7 @@ void TFrm_Sonvela::connectMenus()
     for (const auto &[action, link] : links)
         connect(action, &QAction::triggered, m_sponsor, [this, link = link] { m_sponsor->openLink(link); });
     connect(m.MakerSiteItem, &QAction::triggered, this,
-            [this] { m_platform.shell.open(m_platform.deployment.makerAddress()); });
+            [this] { m_shell->open(m_platform.deployment.makerAddress()); });
     connect(m.SostieniSonvela1, &QAction::triggered, m_sponsor, &SponsorLinks::hotVideo);
     connect(m.Radioositowebpersonale1, &QAction::triggered, m_sponsor, &SponsorLinks::personalWebAddress);
     connect(m.Ricercaradio1, &QAction::triggered, this, [this] { m_player->openServicePage(16); });
@@ -480,16 +485,21 @@ void TFrm_Sonvela::runStartUp()
     requestCatalogue();
 }
 
+// An account or proxy file that cannot be read counts as none: the program
+// still reaches the service and plays.
 void TFrm_Sonvela::readAccountAndProxy()
 {
-    if (const std::optional<UserAccount> account = AccountFile::read(m_state.settingsFolder)) {
+    std::optional<UserAccount> account;
+    readReported(m_platform.dialogs, [&] { account = AccountFile::read(m_state.settingsFolder); });
+    if (account) {
         m_state.account = *account;
         requestPreferences();
     } else {
         m_state.account = UserAccount();
         loadOptions();
     }
-    m_state.proxy = ProxyFile::read(m_state.settingsFolder);
+    if (!readReported(m_platform.dialogs, [this] { m_state.proxy = ProxyFile::read(m_state.settingsFolder); }))
+        return;
     if (m_platform.proxy)
         ProxyFile::applyAtStartup(m_state.proxy, *m_platform.proxy);
 }
@@ -675,6 +685,11 @@ void TFrm_Sonvela::processPendingEvents()
     QCoreApplication::processEvents();
 }
 
+Shell &TFrm_Sonvela::shell()
+{
+    return *m_shell;
+}
+
 QString TFrm_Sonvela::serverBase() const
 {
     return m_state.mirrors.serverBase();
@@ -697,11 +712,9 @@ QString TFrm_Sonvela::tempFolder() const
 
 void TFrm_Sonvela::loadOptions()
 {
-    try {
-        m_optionsLoader->loadOptions();
-    } catch (const FileError &error) {
-        m_platform.dialogs.error(error.message());
-    }
+    // Unread options still leave the interface in the language last applied.
+    if (!readReported(m_platform.dialogs, [this] { m_optionsLoader->loadOptions(); }))
+        applyLanguage(m_state.options.languageIndex);
 }
 
 UserAccount TFrm_Sonvela::account() const

@@ -42,6 +42,7 @@ class QLabel;
 class QTabWidget;
 class RandomSource;
 class RecorderPage;
+class ReportingShell;
 class RightClickFilter;
 class ServiceAccess;
 class Shell;
@@ -107,6 +108,8 @@ public:
     Browser &Wb_CaricaPreferenze() { return *m_preferencesBrowser; }
     Browser &Wb_Caricaimpostazioni() { return *m_uploadBrowser; }
     QLabel *Lbl_DescrizioneTasto() const { return m_description; }
+    // The platform's shell, saying so when nothing could open an address.
+    Shell &shell();
 
     void applyLanguage(int language) override;
     void playStationById(int id, int source) override;
@@ -206,6 +209,7 @@ private:
     TrayIcon *m_tray = nullptr;
     StationPanels *m_panels = nullptr;
     std::unique_ptr<PageCapture> m_capture;
+    std::unique_ptr<ReportingShell> m_shell;
     ServiceAccess *m_access = nullptr;
     StationPlayer *m_player = nullptr;
     PlayerRemote *m_remote = nullptr;

@@ -27,7 +27,7 @@ QPixmap microphone(int size)
 
 } // namespace
 
-InstallationPanel::InstallationPanel(const QString &installerAddress, QWidget *parent)
+InstallationPanel::InstallationPanel(const QString &installerLink, QWidget *parent)
     : QWidget(parent)
 {
     setObjectName(QStringLiteral("Pnl_InizializzaRecording"));
@@ -41,7 +41,7 @@ InstallationPanel::InstallationPanel(const QString &installerAddress, QWidget *p
     lead->setObjectName(QStringLiteral("Lbl_Installa1"));
     lead->setWordWrap(true);
     lead->setGeometry(110, 60, 420, 44);
-    auto *link = new QLabel(installerAddress, this);
+    auto *link = new QLabel(installerLink, this);
     link->setObjectName(QStringLiteral("Lbl_Installa2"));
     // The design's dark blue would vanish on the dark page: a light blue reads.
     link->setStyleSheet(QStringLiteral("color: #6cb4ff; text-decoration: underline;"));

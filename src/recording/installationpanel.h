@@ -8,7 +8,7 @@ class InstallationPanel final : public QWidget
 {
     Q_OBJECT
 public:
-    InstallationPanel(const QString &installerAddress, QWidget *parent = nullptr);
+    InstallationPanel(const QString &installerLink, QWidget *parent = nullptr);
 
 Q_SIGNALS:
     void clicked();

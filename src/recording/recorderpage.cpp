@@ -98,7 +98,7 @@ RecorderPage::RecorderPage(Setup setup, QWidget *parent)
     TimerRegistrazione->setInterval(100);
     connect(TimerRegistrazione, &QTimer::timeout, this, [this] { guarded([this] { TimerRegistrazioneTimer(); }); });
 
-    Pnl_InizializzaRecording = new InstallationPanel(m_setup.installerAddress, this);
+    Pnl_InizializzaRecording = new InstallationPanel(m_setup.installerLink, this);
     Pnl_InizializzaRecording->setGeometry(0, 0, 557, 366);
     Pnl_InizializzaRecording->hide();
     connect(Pnl_InizializzaRecording, &InstallationPanel::clicked, this, &RecorderPage::installationClick);
@@ -426,7 +426,7 @@ void RecorderPage::recordingFailed(const QString &message)
 
 void RecorderPage::installationClick()
 {
-    m_setup.shell.open(m_setup.installerAddress);
+    m_setup.shell.open(QStringLiteral("http://") + m_setup.installerLink);
     m_setup.dialogs.message(QStringLiteral("A download completato, premere Ok per proseguire"));
     Q_EMIT pageChangeRequested();
 }

@@ -32,7 +32,7 @@ public:
         AudioRecordModule *module; // null: always the installation panel
         Dialogs &dialogs;
         Shell &shell;
-        QString installerAddress; // the product site + "/AudioRecording.exe"
+        QString installerLink;    // the product site's host + "/AudioRecording.exe", as shown
         QString settingsFolder;   // holds "OpzSVR.txt"
         QString recordingFolder;
     };

@@ -33,7 +33,7 @@ protected:
     {
         if (!m_page) {
             m_page = std::make_unique<RecorderPage>(RecorderPage::Setup{
-                &module, dialogs, shell, QStringLiteral("http://product.test/AudioRecording.exe"), settings(), folder()});
+                &module, dialogs, shell, QStringLiteral("product.test/AudioRecording.exe"), settings(), folder()});
             m_page->resize(557, 366);
         }
         return *m_page;
@@ -241,6 +241,7 @@ TEST_F(RecorderPageTest, WithoutTheModuleTheInstallationPanelAsksForIt)
     EXPECT_EQ(module.last, nullptr) << "nothing is created";
     auto *link = page().Pnl_InizializzaRecording->findChild<QLabel *>(QStringLiteral("Lbl_Installa2"));
     ASSERT_NE(link, nullptr);
+    EXPECT_EQ(link->text(), QStringLiteral("product.test/AudioRecording.exe"));
     QTest::mouseClick(link, Qt::LeftButton);
     EXPECT_EQ(shell.opened, QStringList{QStringLiteral("http://product.test/AudioRecording.exe")});
     EXPECT_EQ(dialogs.messages, QStringList{QStringLiteral("A download completato, premere Ok per proseguire")});

@@ -43,9 +43,10 @@ class FakeShell final : public Shell
 {
 public:
     QStringList opened;
+    bool opens = true; // false: as where no browser or file manager is installed
     bool open(const QString &addressOrFolder) override
     {
         opened << addressOrFolder;
-        return true;
+        return opens;
     }
 };
