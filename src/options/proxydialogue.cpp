@@ -18,6 +18,7 @@ constexpr int PortCaption = 78;
 constexpr int PortPrompt = 79;
 constexpr int NoProxyQuestion = 81;
 constexpr int NoProxyCaption = 82;
+constexpr int RouteRefusedText = 131;
 
 } // namespace
 
@@ -54,8 +55,11 @@ void ProxyDialogue::Gestioneproxy1Click()
         m_dialogs.error(error.message());
         return;
     }
-    // Whatever was typed goes to the session as it is; a value the relay
-    // cannot use leaves the connection as it was.
-    if (m_session)
-        ProxyFile::applyAtStartup(m_settings, *m_session);
+    // The file keeps what was typed; a route the session refuses leaves the
+    // connection as it was, and the user is told.
+    if (!m_session || !ProxyFile::needsApplying(m_settings) || ProxyFile::apply(m_settings, *m_session))
+        return;
+    const QString typed = m_settings.port.isEmpty() ? m_settings.address
+                                                    : m_settings.address + QLatin1Char(':') + m_settings.port;
+    m_dialogs.message(m_text(RouteRefusedText).arg(typed));
 }

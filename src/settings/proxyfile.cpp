@@ -2,6 +2,7 @@
 
 #include "platform/proxysession.h"
 #include "settings/atomicfile.h"
+#include "settings/proxyforms.h"
 #include "settings/settingslines.h"
 
 #include <QStringList>
@@ -36,13 +37,15 @@ void ProxyFile::write(const QString &settingsFolder, const ProxySettings &settin
 
 bool ProxyFile::needsApplying(const ProxySettings &settings)
 {
-    return (!settings.address.isEmpty() && !settings.port.isEmpty()) || !settings.useBrowserDefaults;
+    const ProxySettings route = ProxyForms::normalised(settings);
+    return (!route.address.isEmpty() && !route.port.isEmpty()) || !route.useBrowserDefaults;
 }
 
 bool ProxyFile::apply(const ProxySettings &settings, ProxySession &session)
 {
-    if (!settings.address.isEmpty() && !settings.port.isEmpty())
-        return session.apply(ProxySession::Access::Proxy, { settings.address + QLatin1Char(':') + settings.port }, {});
+    const ProxySettings route = ProxyForms::normalised(settings);
+    if (!route.address.isEmpty() && !route.port.isEmpty())
+        return session.apply(ProxySession::Access::Proxy, { route.address + QLatin1Char(':') + route.port }, {});
     return session.apply(ProxySession::Access::Direct, {}, {});
 }
 

@@ -22,10 +22,12 @@ public:
     static ProxySettings read(const QString &settingsFolder);
     static void write(const QString &settingsFolder, const ProxySettings &settings);
 
-    // Whether the session must be set at all: with both address and port, or
-    // when the system's settings are not wanted.
+    // Whether the session must be set at all: with both address and port (in
+    // their normal forms, see ProxyForms), or when the system's settings are
+    // not wanted.
     static bool needsApplying(const ProxySettings &settings);
-    // Proxy "address:port" exactly when both are set, a direct connection otherwise.
+    // Proxy "address:port" exactly when both are set, a direct connection
+    // otherwise; false when the session refuses the route.
     static bool apply(const ProxySettings &settings, ProxySession &session);
     // Start-up: applies only when needed; true when it did.
     static bool applyAtStartup(const ProxySettings &settings, ProxySession &session);

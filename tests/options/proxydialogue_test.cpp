@@ -13,10 +13,11 @@ class RecordingSession final : public ProxySession
 {
 public:
     QStringList applied;
+    bool refuses = false;
     bool apply(Access access, const QStringList &proxies, const QStringList &bypass) override
     {
         applied << QStringLiteral("%1 [%2] [%3]").arg(int(access)).arg(proxies.join(QLatin1Char(',')), bypass.join(QLatin1Char(',')));
-        return true;
+        return !refuses;
     }
 };
 
@@ -25,8 +26,8 @@ class ProxyDialogueTest : public SettingsSandbox
 protected:
     void run()
     {
-        ProxyDialogue dialogue(settings_, dialogs, [](int n) { return QStringLiteral("T%1").arg(n); }, settings,
-                               &session);
+        const auto text = [](int n) { return n == 131 ? QStringLiteral("T131 %1") : QStringLiteral("T%1").arg(n); };
+        ProxyDialogue dialogue(settings_, dialogs, text, settings, &session);
         dialogue.Gestioneproxy1Click();
     }
 
@@ -72,6 +73,46 @@ TEST_F(ProxyDialogueTest, AnEmptyAnswerKeepsTheValueAndOddValuesAreSavedAsTyped)
     EXPECT_TRUE(dialogs.questions.contains(QStringLiteral("T72|T73:")));
     EXPECT_EQ(get(QStringLiteral("PrxSV.txt")), crlf({ "proxy.local", "not a port", "SI" }));
     EXPECT_EQ(session.applied, QStringList { QStringLiteral("3 [proxy.local:not a port] []") });
+}
+
+// The file keeps what was typed; the session gets one "address:port".
+TEST_F(ProxyDialogueTest, TypedFormsReachTheSessionInOneForm)
+{
+    const struct
+    {
+        const char *address, *port, *applied;
+    } cases[] = {
+        {"http://10.0.0.1", "3128", "3 [10.0.0.1:3128] []"},
+        {"HTTP://proxy.local:8080/", "", "3 [proxy.local:8080] []"},
+        {"host:3128", "", "3 [host:3128] []"},
+        {" 10.0.0.1 ", " 8080 ", "3 [10.0.0.1:8080] []"},
+        {"[2001:db8::1]:3128", "", "3 [[2001:db8::1]:3128] []"},
+        {"[2001:db8::1]", "3128", "3 [[2001:db8::1]:3128] []"},
+        {"2001:db8::1", "3128", "3 [[2001:db8::1]:3128] []"},
+        // The port box wins over a port in the address, which then is no host.
+        {"host:3128", "8080", "3 [host:3128:8080] []"},
+        // An address without any port is half a proxy: nothing is applied.
+        {"2001:db8::1", "", ""},
+        // Only plain http reaches a proxy: anything else goes on for the session to refuse.
+        {"https://10.0.0.1", "3128", "3 [https://10.0.0.1:3128] []"},
+    };
+    for (const auto &c : cases) {
+        settings_ = ProxySettings();
+        session.applied.clear();
+        dialogs.inputAnswers = {QLatin1String(c.address), QLatin1String(c.port)};
+        run();
+        EXPECT_EQ(get(QStringLiteral("PrxSV.txt")), crlf({c.address, c.port, "SI"})) << c.address;
+        EXPECT_EQ(session.applied.join(QLatin1Char('|')), QLatin1String(c.applied)) << c.address;
+    }
+}
+
+TEST_F(ProxyDialogueTest, ARouteTheSessionRefusesIsReportedAndTheFileKept)
+{
+    session.refuses = true;
+    dialogs.inputAnswers = {QStringLiteral("host:3128"), QStringLiteral("8080")};
+    run();
+    EXPECT_EQ(dialogs.messages, QStringList{QStringLiteral("T131 host:3128:8080")});
+    EXPECT_EQ(get(QStringLiteral("PrxSV.txt")), crlf({"host:3128", "8080", "SI"}));
 }
 
 TEST_F(ProxyDialogueTest, AFileThatCannotBeWrittenReportsAndAppliesNothing)
