@@ -6,90 +6,47 @@
 #include "support/fakeplatform.h"
 
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 namespace {
 
-enum class Form { Folder, Garbage };
-
-struct FileCase
+// Every file read while the windows are created, as a folder of that name or
+// as bytes of every value: the start goes on, names an unreadable file in an
+// error box, reaches the service and plays. "OpzSVR.txt" waits for the
+// recorder page, which reports it the same way.
+TEST(StartupFiles, UnreadableOrGarbageNeverStopTheStart)
 {
-    const char *name;
-    Form form;
-    bool reported; // read while the windows are created
-};
-
-void PrintTo(const FileCase &c, std::ostream *out) { *out << c.name << (c.form == Form::Folder ? " folder" : " garbage"); }
-
-// Bytes of every value, NUL, CR, LF and SUB among them.
-QByteArray garbage()
-{
-    QByteArray bytes;
-    quint32 state = 2463534242u;
-    for (int i = 0; i < 4096; ++i) {
-        state ^= state << 13;
-        state ^= state >> 17;
-        state ^= state << 5;
-        bytes += static_cast<char>(state & 0xff);
+    QByteArray garbage;
+    for (int i = 0; i < 4096; ++i)
+        garbage += static_cast<char>((i * 7919) >> 3);
+    for (const char *name : {"UsrSV.txt", "PrxSV.txt", "OpzSV.txt", "Progrvlm.txt", "NewsSV.txt", "OpzSVR.txt"}) {
+        for (const bool folder : {true, false}) {
+            QTemporaryDir sandbox;
+            const QString settings = sandbox.path() + QStringLiteral("/config/Sonvela/");
+            QFile file(settings + QLatin1String(name));
+            ASSERT_TRUE(QDir().mkpath(folder ? file.fileName() : settings) && QDir().mkpath(sandbox.path() + QLatin1String("/tmp")));
+            ASSERT_TRUE(folder || (file.open(QIODevice::WriteOnly) && file.write(garbage) == garbage.size()));
+            file.close();
+            FakeBrowserFactory browsers;
+            FakeDialogs dialogs;
+            FakeShell shell;
+            RecordingNowPlaying nowPlaying;
+            FixedRandom random;
+            ProgramWindows windows({browsers, dialogs, shell, nowPlaying, random, nullptr,
+                                    SystemFolders(settings, sandbox.path() + QLatin1String("/tmp/"), sandbox.path() + QLatin1String("/h")),
+                                    Deployment::defaults()});
+            windows.startUp();
+            const bool reported = folder && QLatin1String(name) != QLatin1String("OpzSVR.txt");
+            EXPECT_EQ(dialogs.errors.size(), reported ? 1 : 0) << name << folder;
+            EXPECT_EQ(reported, !dialogs.errors.filter(QLatin1String(name)).isEmpty()) << name << folder;
+            EXPECT_EQ(browsers.byName(QStringLiteral("WB_Principale"))->navigations.size(), 1) << name;
+            EXPECT_EQ(browsers.byName(QStringLiteral("WebBrowser3"))->navigations.size(), 1) << name;
+            windows.main().player().playStationById(5, 0);
+            EXPECT_TRUE(browsers.byName(QStringLiteral("Wb_Radio"))->navigations.last().endsWith(QLatin1String("?Id=5"))) << name;
+        }
     }
-    return bytes;
 }
-
-class StartupFiles : public ::testing::TestWithParam<FileCase>
-{
-};
-
-// A settings file that cannot be read, or holds no text at all, never stops
-// the start: it is named in an error box and the program still reaches the
-// service and plays.
-TEST_P(StartupFiles, NeverStopTheStart)
-{
-    const FileCase &c = GetParam();
-    QTemporaryDir sandbox;
-    const QString settings = sandbox.path() + QStringLiteral("/config/Sonvela/");
-    ASSERT_TRUE(QDir().mkpath(settings));
-    ASSERT_TRUE(QDir().mkpath(sandbox.path() + QStringLiteral("/tmp")));
-    const QString path = settings + QLatin1String(c.name);
-    if (c.form == Form::Folder) {
-        ASSERT_TRUE(QDir().mkpath(path));
-    } else {
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(garbage());
-    }
-    FakeBrowserFactory browsers;
-    FakeDialogs dialogs;
-    FakeShell shell;
-    RecordingNowPlaying nowPlaying;
-    FixedRandom random;
-    ProgramWindows windows(TFrm_Sonvela::Platform{
-        browsers, dialogs, shell, nowPlaying, random, nullptr,
-        SystemFolders(settings, sandbox.path() + QStringLiteral("/tmp/"), sandbox.path() + QStringLiteral("/home/Sonvela")),
-        Deployment::defaults()});
-    windows.startUp();
-
-    const bool reported = c.form == Form::Folder && c.reported;
-    ASSERT_EQ(dialogs.errors.size(), reported ? 1 : 0) << dialogs.errors.join(QLatin1Char('|')).toStdString();
-    if (reported) {
-        EXPECT_TRUE(dialogs.errors[0].contains(QLatin1String(c.name))) << dialogs.errors[0].toStdString();
-    }
-    EXPECT_EQ(browsers.byName(QStringLiteral("WB_Principale"))->navigations.size(), 1);
-    EXPECT_EQ(browsers.byName(QStringLiteral("WebBrowser3"))->navigations.size(), 1);
-    windows.main().player().playStationById(5, 0);
-    EXPECT_TRUE(browsers.byName(QStringLiteral("Wb_Radio"))->navigations.last().endsWith(QLatin1String("?Id=5")));
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Table, StartupFiles,
-    ::testing::Values(FileCase{"UsrSV.txt", Form::Folder, true}, FileCase{"UsrSV.txt", Form::Garbage, true},
-                      FileCase{"PrxSV.txt", Form::Folder, true}, FileCase{"PrxSV.txt", Form::Garbage, true},
-                      FileCase{"OpzSV.txt", Form::Folder, true}, FileCase{"OpzSV.txt", Form::Garbage, true},
-                      FileCase{"Progrvlm.txt", Form::Folder, true}, FileCase{"Progrvlm.txt", Form::Garbage, true},
-                      FileCase{"NewsSV.txt", Form::Folder, true}, FileCase{"NewsSV.txt", Form::Garbage, true},
-                      // Read on the recorder page's first visit, which reports it the same way.
-                      FileCase{"OpzSVR.txt", Form::Folder, false}, FileCase{"OpzSVR.txt", Form::Garbage, false}));
 
 } // namespace

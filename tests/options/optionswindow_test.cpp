@@ -1,5 +1,7 @@
 #include "options/tfrm_gestioneopzioni.h"
 
+#include "app/languageapplier.h"
+
 #include "fakeselection.h"
 #include "options/timeformat.h"
 #include "settings/optionsstate.h"
@@ -217,6 +219,27 @@ TEST_F(OptionsWindowTest, AutoPlayBoxShowsTheStartupStation)
     EXPECT_FALSE(child<QPushButton>("SpeedButton1")->isHidden());
     box("Chk_EsecuzioneRadio")->click();
     EXPECT_TRUE(child<QLabel>("Lbl_NomeRadio")->isHidden());
+}
+
+// Through the table the language switch uses.
+TEST_F(OptionsWindowTest, LanguageEntriesReachTheirControls)
+{
+    LanguageApplier::apply({window.get()}, LanguageApplier::optionsWindowEntries(),
+                           [](int n) { return QStringLiteral("T%1").arg(n); });
+    auto *pages = child<QTabWidget>("PageControl1");
+    EXPECT_EQ(pages->tabText(pages->indexOf(child<QWidget>("TabSheet1"))), QStringLiteral("T25"));
+    EXPECT_EQ(pages->tabText(pages->indexOf(child<QWidget>("TabSheet2"))), QStringLiteral("T30"));
+    EXPECT_EQ(pages->tabText(pages->indexOf(child<QWidget>("TabSheet3"))), QStringLiteral("T33"));
+    const std::pair<const char *, const char *> labels[] = { { "Lbl_AvvioAutomatico", "T26" },
+        { "Lbl_EsecuzioneRadio", "T27" }, { "Lbl_Google", "T28" }, { "Lbl_Msn", "T29" }, { "Lbl_Emittenti", "T34" } };
+    for (const auto &[name, text] : labels)
+        EXPECT_EQ(child<QLabel>(name)->text(), QLatin1String(text)) << name;
+    EXPECT_EQ(child<QPushButton>("SpeedButton1")->text(), QStringLiteral("T32"));
+    const std::pair<int, const char *> buttons[]
+        = { { 1, "T39" }, { 2, "T40" }, { 13, "T37" }, { 14, "T38" }, { 3, "T32" }, { 7, "T32" }, { 8, "T31" },
+              { 12, "T31" }, { 15, "Cambia" }, { 16, "Cancella" }, { 33, "Cambia" }, { 34, "Cancella" } };
+    for (const auto &[n, text] : buttons)
+        EXPECT_EQ(button(n)->text(), QLatin1String(text)) << n;
 }
 
 TEST_F(OptionsWindowTest, ReadingFillsControlsAndTheMainWindowsSlots)

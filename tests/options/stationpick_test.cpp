@@ -18,55 +18,61 @@ QByteArray capture(const QByteArray &id, const QByteArray &name, const QByteArra
     return bytes;
 }
 
-QByteArray lfOnly(QByteArray bytes) { return bytes.replace("\r\n", "\n"); }
+std::function<QByteArray()> is(const QByteArray &bytes)
+{
+    return [bytes] { return bytes; };
+}
 
 using Result = StationPick::Result;
-
-struct PickCase
-{
-    const char *what;
-    bool saved;
-    QString title;
-    std::function<QByteArray()> capture;
-    Result result;
-    int id;
-    const char *name;
-    const char *label;
-};
 
 TEST(StationPickTest, OutcomesOfTheSelectionWindow)
 {
     const QByteArray page = capture("17", "Jazz <BR>& Blues", "Jazz<BR>");
-    const auto is = [](QByteArray bytes) { return [bytes] { return bytes; }; };
-    const auto unreadable = [] () -> QByteArray { throw FileError(QStringLiteral("Cannot open file \"tmp2SV.txt\".")); };
-    QByteArray ended = capture("17", "N", "L");
-    ended.insert(ended.indexOf("17\r\n"), '\x1a');
-    const PickCase cases[] = {
-        {"left without saving", false, selectionTitle, is(page), Result::Cancelled, 0, "", ""},
-        {"title differs in case", true, selectionTitle.toUpper(), is(page), Result::NoPick, 0, "", ""},
-        {"another page", true, QStringLiteral("Scegli la tua radio"), is(page), Result::NoPick, 0, "", ""},
-        {"unread capture of no pick", true, QString(), unreadable, Result::NoPick, 0, "", ""},
-        // No "<BR>" conversion on these lines.
-        {"picked", true, selectionTitle, is(page), Result::Picked, 17, "Jazz <BR>& Blues", "Jazz<BR>"},
-        {"Windows-1252 name", true, selectionTitle, is(capture("5", "Caf\xe9", "C")), Result::Picked, 5, "Café", "C"},
-        // A page that stops before line 39 picks "nothing" rather than failing.
-        {"short page", true, selectionTitle, is("<html>\r\n</html>\r\n"), Result::Picked, 0, "", ""},
-        {"ended by SUB before the id", true, selectionTitle, is(ended), Result::Picked, 0, "", ""},
-        {"id no number", true, selectionTitle, is(capture("abc", "N", "L")), Result::Picked, 0, "N", "L"},
-        {"id too big", true, selectionTitle, is(capture("99999999999", "N", "L")), Result::Picked, 0, "N", "L"},
-        // Lines end at CR LF or CR only: a page with LF line ends is one line.
-        {"LF line ends", true, selectionTitle, is(lfOnly(capture("17", "N", "L"))), Result::Picked, 0, "", ""},
-        {"only CRs", true, selectionTitle, is(QByteArray(100000, '\r')), Result::Picked, 0, "", ""},
-        {"capture cannot be read", true, selectionTitle, unreadable, Result::Unreadable, 0, "", ""},
-    };
-    for (const PickCase &c : cases) {
-        const StationPick pick = StationPick::read(c.saved, c.title, selectionTitle, c.capture);
-        EXPECT_EQ(pick.result, c.result) << c.what;
-        EXPECT_EQ(pick.id, c.id) << c.what;
-        EXPECT_EQ(pick.name, QString::fromUtf8(c.name)) << c.what;
-        EXPECT_EQ(pick.label, QString::fromUtf8(c.label)) << c.what;
-        EXPECT_EQ(pick.error.contains(QLatin1String("tmp2SV.txt")), c.result == Result::Unreadable) << c.what;
-    }
+    EXPECT_EQ(StationPick::read(false, selectionTitle, selectionTitle, is(page)).result, Result::Cancelled);
+    // The title must match exactly, case included.
+    EXPECT_EQ(StationPick::read(true, selectionTitle.toUpper(), selectionTitle, is(page)).result, Result::NoPick);
+    EXPECT_EQ(StationPick::read(true, QStringLiteral("Scegli la tua radio"), selectionTitle, is(page)).result,
+              Result::NoPick);
+
+    const StationPick picked = StationPick::read(true, selectionTitle, selectionTitle, is(page));
+    EXPECT_EQ(picked.result, Result::Picked);
+    EXPECT_EQ(picked.id, 17);
+    // No "<BR>" conversion on these lines.
+    EXPECT_EQ(picked.name, QStringLiteral("Jazz <BR>& Blues"));
+    EXPECT_EQ(picked.label, QStringLiteral("Jazz<BR>"));
+}
+
+TEST(StationPickTest, ShortOrOddCapturesGiveIdZero)
+{
+    // A page that stops before line 39 picks "nothing" rather than failing.
+    const StationPick shortPage = StationPick::read(true, selectionTitle, selectionTitle, is("<html>\r\n</html>\r\n"));
+    EXPECT_EQ(shortPage.result, Result::Picked);
+    EXPECT_EQ(shortPage.id, 0);
+    EXPECT_TRUE(shortPage.name.isEmpty());
+    EXPECT_TRUE(shortPage.label.isEmpty());
+
+    for (const QByteArray &id : { QByteArray("abc"), QByteArray("99999999999"), QByteArray("") })
+        EXPECT_EQ(StationPick::read(true, selectionTitle, selectionTitle, is(capture(id, "N", "L"))).id, 0) << id.data();
+
+    // Lines end at CR LF or CR only: a page with LF line ends is one line.
+    QByteArray lf = capture("17", "N", "L");
+    lf.replace("\r\n", "\n");
+    EXPECT_EQ(StationPick::read(true, selectionTitle, selectionTitle, is(lf)).id, 0);
+    EXPECT_EQ(StationPick::read(true, selectionTitle, selectionTitle, is(QByteArray(100000, '\r'))).id, 0);
+}
+
+// The record line rule ends the capture at SUB; a capture that cannot be read
+// is no station at all, so the slot keeps what it had.
+TEST(StationPickTest, SubEndsTheCaptureAndAnUnreadableOneIsNoStation)
+{
+    QByteArray ended = capture("17", "Caf\xe9", "L");
+    EXPECT_EQ(StationPick::read(true, selectionTitle, selectionTitle, is(ended)).name, QStringLiteral("Café"));
+    EXPECT_EQ(StationPick::read(true, selectionTitle, selectionTitle, is(ended.insert(100, '\x1a'))).id, 0);
+    const auto unreadable = []() -> QByteArray { throw FileError(QStringLiteral("Cannot open tmp2SV.txt")); };
+    const StationPick unread = StationPick::read(true, selectionTitle, selectionTitle, unreadable);
+    EXPECT_EQ(unread.result, Result::Unreadable);
+    EXPECT_EQ(unread.error, QStringLiteral("Cannot open tmp2SV.txt"));
+    EXPECT_EQ(StationPick::read(true, QString(), selectionTitle, unreadable).result, Result::NoPick);
 }
 
 } // namespace
