@@ -335,7 +335,7 @@ TEST(CommandLine, RefusesWhatItCannotUse)
     EXPECT_TRUE(parseCommandLine({"--help"}).showHelp);
     const std::string help = helpText();
     for (const char *word : {"--base-port", "--db", "--log", "--site-name", "--fault", "--slow-ms", "refused",
-                             "badaccess", "badsponsor", "slow", "garbage", "empty", "error500"})
+                             "badaccess", "badsponsor", "slow", "garbage", "empty", "error500", "dropstreams"})
         EXPECT_NE(help.find(word), std::string::npos) << word;
 }
 

@@ -17,7 +17,7 @@ struct ServiceContext;
 void addServicePages(httplib::Server &server, ServiceContext &context);
 void addAccountPages(httplib::Server &server, ServiceContext &context);
 void addBrowsePages(httplib::Server &server, ServiceContext &context);
-void addStreamRoutes(httplib::Server &server, ServiceContext &context, const std::atomic<bool> &closing);
+void addStreamRoutes(httplib::Server &server, ServiceContext &context, int mirror, const std::atomic<bool> &closing);
 void addProductPages(httplib::Server &server, ServiceContext &context);
 void addMakerPages(httplib::Server &server, ServiceContext &context);
 void addPartnerPages(httplib::Server &server, ServiceContext &context, int partner);

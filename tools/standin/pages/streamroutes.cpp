@@ -34,7 +34,7 @@ private:
     std::atomic<int> &m_counter;
 };
 
-void streamRoute(const httplib::Request &request, httplib::Response &response, ServiceContext &context,
+void streamRoute(const httplib::Request &request, httplib::Response &response, ServiceContext &context, int mirror,
                  const std::atomic<bool> &closing)
 {
     const std::string idText = request.matches[1];
@@ -52,11 +52,13 @@ void streamRoute(const httplib::Request &request, httplib::Response &response, S
     response.set_header("Accept-Ranges", "none");
     response.set_header("Cache-Control", "no-cache, no-store");
     response.set_header("icy-name", context.database.station(*id)->name);
-    // The provider returns false as soon as the listener is gone or the
-    // listener's port closes; httplib then drops the provider and its stream.
+    // The provider returns false as soon as the listener is gone, the
+    // listener's port closes or the mirror is told to drop its streams;
+    // httplib then drops the provider and its stream.
     response.set_chunked_content_provider(
-        AudioStream::contentType(format), [active](std::size_t, httplib::DataSink &sink) {
-            if (!sink.is_writable() || !active->stream.waitForTurn())
+        AudioStream::contentType(format), [active, &context, mirror](std::size_t, httplib::DataSink &sink) {
+            if (!sink.is_writable() || !active->stream.waitForTurn()
+                || context.faults.get(mirror) == FaultMode::DropStreams)
                 return false;
             try {
                 const std::string bytes = active->stream.nextChunk();
@@ -70,10 +72,10 @@ void streamRoute(const httplib::Request &request, httplib::Response &response, S
 
 } // namespace
 
-void addStreamRoutes(httplib::Server &server, ServiceContext &context, const std::atomic<bool> &closing)
+void addStreamRoutes(httplib::Server &server, ServiceContext &context, int mirror, const std::atomic<bool> &closing)
 {
     server.Get(R"(/stream/([0-9]{1,12})(\.mp3|\.wav)?)",
-               [&context, &closing](const httplib::Request &req, httplib::Response &res) {
-                   streamRoute(req, res, context, closing);
+               [&context, mirror, &closing](const httplib::Request &req, httplib::Response &res) {
+                   streamRoute(req, res, context, mirror, closing);
                });
 }

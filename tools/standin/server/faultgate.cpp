@@ -67,6 +67,11 @@ void addFaultGate(httplib::Server &server, ServiceContext &context, int mirror, 
                 return Handled::Unhandled;
             sendHtml(res, htmlPage("Servizio non disponibile", "<h1>Servizio temporaneamente non disponibile</h1>"));
             return Handled::Handled;
+        case FaultMode::DropStreams:
+            if (req.path.rfind("/stream/", 0) != 0)
+                return Handled::Unhandled;
+            sendHtml(res, htmlPage("Flusso non disponibile", "<h1>Flusso non disponibile</h1>"), 503);
+            return Handled::Handled;
         case FaultMode::BadSponsor:
             if (!isStripPage(req.path))
                 return Handled::Unhandled;

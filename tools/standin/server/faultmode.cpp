@@ -18,6 +18,7 @@ constexpr ModeInfo modes[] = {
     {FaultMode::Garbage, "garbage", "the catalogue is random bytes with a SUB byte"},
     {FaultMode::Empty, "empty", "every page of the mirror answers 200 with an empty body"},
     {FaultMode::Error500, "error500", "every page of the mirror answers HTTP 500"},
+    {FaultMode::DropStreams, "dropstreams", "close the mirror's open streams and answer new ones 503"},
 };
 
 } // namespace

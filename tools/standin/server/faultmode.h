@@ -15,6 +15,7 @@ enum class FaultMode {
     Garbage,    // the catalogue is random bytes with a SUB byte in them
     Empty,      // every page answers with an empty body
     Error500,   // every page answers HTTP 500
+    DropStreams, // open streams close, new ones are refused
 };
 
 std::string_view faultModeName(FaultMode mode);

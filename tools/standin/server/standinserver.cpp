@@ -68,6 +68,14 @@ std::string faultSummary(const StandinServer &server)
     return text;
 }
 
+std::string modeList()
+{
+    std::string list;
+    for (const FaultMode mode : allFaultModes())
+        list += " " + std::string(faultModeName(mode));
+    return list;
+}
+
 // "/admin/fault?mirror=N&mode=MODE" (GET, or POST with a form body); without
 // parameters it lists every mirror's fault.
 void addAdmin(httplib::Server &server, StandinServer &standin)
@@ -96,8 +104,7 @@ void addAdmin(httplib::Server &server, StandinServer &standin)
         if (!mirror || *mirror > FaultTable::mirrorCount)
             error = "mirror must be 1 to 6";
         else if (!mode)
-            error = "unknown mode \"" + modeText + "\"; modes: none refused badaccess badsponsor slow garbage "
-                                                   "empty error500";
+            error = "unknown mode \"" + modeText + "\"; modes:" + modeList();
         else
             standin.setFault(*mirror, *mode, &error);
         if (!error.empty()) {
@@ -140,7 +147,7 @@ void StandinServer::addMirror(int mirror)
             addServicePages(server, *m_context);
             addAccountPages(server, *m_context);
             addBrowsePages(server, *m_context);
-            addStreamRoutes(server, *m_context, closing);
+            addStreamRoutes(server, *m_context, mirror, closing);
         }));
 }
 
