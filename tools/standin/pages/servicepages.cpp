@@ -1,6 +1,7 @@
 // Access, catalogue, player, sponsor and HOT video pages of a mirror.
 #include "database.h"
 #include "html.h"
+#include "playerscript.h"
 #include "queryvalues.h"
 #include "recordformat.h"
 #include "routes.h"
@@ -100,9 +101,7 @@ animation:spin 4s linear infinite;box-shadow:0 0 24px #ff7a5955}
 <audio id="player" autoplay controls preload="auto" src="/stream/)" + id + R"("></audio>
 <p class="muted">In diretta &middot; <a href="/stream/)" + id + R"(.wav">flusso WAV</a></p>
 </div>
-<script>
-var p=document.getElementById('player');var r=p.play();if(r&&r.catch){r.catch(function(){});}
-</script>)";
+<script>)" + std::string(playerScript()) + "</script>";
     return htmlPage("RADIO:-" + s.name, body);
 }
 

@@ -1,0 +1,173 @@
+#include "playerscript.h"
+
+namespace {
+
+// A try is a new request for the stream: the element lets go of its source
+// and is given it again, so it plays from the live edge, never from old
+// buffered data. The address is asked again exactly as the page names it: a
+// station's own server may sign or route by its query, and the engine does
+// not serve a live stream (no byte ranges, no caching) from its media cache.
+//
+// The waits double from 1 s; they stop growing at 10 s, so that a stream
+// back after an outage of any length sounds again within about 12 s.
+//
+// A pause by the listener (the page's control, or the program's, which also
+// takes the source away) holds every try until they play again; a play then
+// starts a new request unless the program already gave the source back.
+//
+// The clock ticks in a worker: a hidden page's own timers may be held back
+// to one wake-up a minute once it has been silent for a while.
+constexpr std::string_view script = R"JS(
+(function () {
+  'use strict';
+  var audio = document.getElementById('player');
+  if (!audio) return;
+  var FirstWait = 1000, LongestWait = 10000, StillLimit = 8000, GoodPlay = 30000;
+  var source = audio.getAttribute('src') || '';
+  var state = 'trying';  // 'trying' a request, 'playing' and moving, 'waiting' for the next try
+  var wait = FirstWait, nextTry = 0, movedAt = now(), lastTime = 0, goodSince = 0;
+  var heard = false, recovering = false, unplayable = false;
+  var held = false, holdPending = false, ended = false, ownPlays = 0;
+  var seq = 0, pausedSeq = 0, emptiedSeq = 0;
+
+  var line = document.createElement('p');
+  line.id = 'riconnessione';
+  line.className = 'muted';
+  line.setAttribute('role', 'status');
+  line.style.whiteSpace = 'pre-line';
+  line.hidden = true;
+  audio.parentNode.insertBefore(line, audio.nextSibling);
+
+  function now() { return performance.now(); }
+
+  function play() {
+    if (audio.paused) ownPlays++;
+    var p = audio.play();
+    if (p && p.catch) p.catch(function () {});
+  }
+
+  function show() {
+    line.hidden = held || !recovering;
+    if (line.hidden) return;
+    var text = 'Riconnessione\u2026';
+    if (state === 'waiting')
+      text += ' nuovo tentativo tra ' + Math.max(1, Math.ceil((nextTry - now()) / 1000)) + ' s';
+    line.textContent = (unplayable ? 'La stazione non si pu\u00f2 ascoltare ora.\n' : '') + text;
+  }
+
+  function letGo() {
+    audio.removeAttribute('src');
+    audio.load();
+  }
+
+  function startTry() {
+    state = 'trying';
+    heard = false;
+    movedAt = now();
+    lastTime = 0;
+    letGo();
+    if (source) audio.setAttribute('src', source);
+    play();
+    show();
+  }
+
+  function fail() {
+    if (held || holdPending || state === 'waiting') return;
+    unplayable = !heard;
+    recovering = true;
+    state = 'waiting';
+    nextTry = now() + wait;
+    wait = Math.min(wait * 2, LongestWait);
+    // No stale sound meanwhile; not paused either, so the listener can pause the wait.
+    letGo();
+    play();
+    show();
+  }
+
+  function progress() {
+    if (held || state === 'waiting') return;
+    var t = audio.currentTime;
+    if (t > lastTime && !audio.paused) {
+      movedAt = now();
+      if (state === 'trying') {
+        state = 'playing';
+        goodSince = movedAt;
+        heard = true;
+        recovering = unplayable = false;
+        show();
+      }
+    }
+    lastTime = t;
+  }
+
+  function tick() {
+    if (held || holdPending) return;
+    if (state === 'waiting') {
+      if (now() >= nextTry) startTry(); else show();
+      return;
+    }
+    progress();
+    if (state === 'playing' && now() - goodSince >= GoodPlay) wait = FirstWait;
+    if (now() - movedAt >= StillLimit) fail();
+  }
+
+  ['error', 'stalled', 'ended'].forEach(function (name) {
+    audio.addEventListener(name, function () {
+      if (name === 'ended') ended = true;
+      fail();
+    });
+  });
+  audio.addEventListener('timeupdate', progress);
+  audio.addEventListener('emptied', function () { emptiedSeq = ++seq; });
+  audio.addEventListener('loadstart', function () { source = audio.getAttribute('src') || source; });
+
+  // A stream that ends pauses itself just before its 'ended': only a pause
+  // without one is the listener's.
+  audio.addEventListener('pause', function () {
+    if (audio.ended) return;
+    pausedSeq = ++seq;
+    ended = false;
+    holdPending = true;
+    setTimeout(function () {
+      holdPending = false;
+      if (ended || !audio.paused) return;
+      held = true;
+      ownPlays = 0;
+      show();
+    }, 0);
+  });
+
+  audio.addEventListener('play', function () {
+    if (ownPlays > 0) { ownPlays--; return; }
+    if (held || holdPending) {
+      held = holdPending = false;
+      wait = FirstWait;
+      recovering = unplayable = false;
+      if (emptiedSeq > pausedSeq && audio.getAttribute('src')) {
+        state = 'trying'; heard = false; movedAt = now(); lastTime = 0;
+      } else {
+        startTry();
+      }
+      return;
+    }
+    if (state === 'waiting') startTry();
+  });
+
+  try {
+    var ticker = new Worker(URL.createObjectURL(
+      new Blob(['setInterval(function () { postMessage(0); }, 1000);'], { type: 'text/javascript' })));
+    ticker.onmessage = tick;
+  } catch (e) {
+    setInterval(tick, 1000);
+  }
+  var start = audio.play();
+  if (start && start.catch) start.catch(function () {});
+})();
+)JS";
+
+} // namespace
+
+std::string_view playerScript()
+{
+    return script;
+}
