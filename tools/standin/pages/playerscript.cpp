@@ -27,8 +27,7 @@ constexpr std::string_view script = R"JS(
   var state = 'trying';  // 'trying' a request, 'playing' and moving, 'waiting' for the next try
   var wait = FirstWait, nextTry = 0, movedAt = now(), lastTime = 0, goodSince = 0;
   var heard = false, recovering = false, unplayable = false;
-  var held = false, holdPending = false, ended = false, ownPlays = 0;
-  var seq = 0, pausedSeq = 0, emptiedSeq = 0;
+  var held = false, holdPending = false, sourceTaken = false, ended = false, ownPlays = 0;
 
   var line = document.createElement('p');
   line.id = 'riconnessione';
@@ -118,32 +117,43 @@ constexpr std::string_view script = R"JS(
     });
   });
   audio.addEventListener('timeupdate', progress);
-  audio.addEventListener('emptied', function () { emptiedSeq = ++seq; });
   audio.addEventListener('loadstart', function () { source = audio.getAttribute('src') || source; });
+
+  function hold(taken) {
+    held = true;
+    holdPending = false;
+    sourceTaken = taken;
+    ownPlays = 0;
+    show();
+  }
+
+  // The program's pause takes the source away, and with it the pause's own
+  // event: a source gone while paused, not by this script, is a hold too.
+  audio.addEventListener('emptied', function () {
+    if (!audio.getAttribute('src') && audio.paused && !held) hold(true);
+  });
 
   // A stream that ends pauses itself just before its 'ended': only a pause
   // without one is the listener's.
   audio.addEventListener('pause', function () {
     if (audio.ended) return;
-    pausedSeq = ++seq;
     ended = false;
     holdPending = true;
     setTimeout(function () {
       holdPending = false;
-      if (ended || !audio.paused) return;
-      held = true;
-      ownPlays = 0;
-      show();
+      if (!ended && audio.paused && !held) hold(false);
     }, 0);
   });
 
   audio.addEventListener('play', function () {
     if (ownPlays > 0) { ownPlays--; return; }
     if (held || holdPending) {
+      // The program gives the source back for a new request by itself.
+      var givenBack = held && sourceTaken && audio.getAttribute('src');
       held = holdPending = false;
       wait = FirstWait;
       recovering = unplayable = false;
-      if (emptiedSeq > pausedSeq && audio.getAttribute('src')) {
+      if (givenBack) {
         state = 'trying'; heard = false; movedAt = now(); lastTime = 0;
       } else {
         startTry();
@@ -155,10 +165,10 @@ constexpr std::string_view script = R"JS(
 
   try {
     var ticker = new Worker(URL.createObjectURL(
-      new Blob(['setInterval(function () { postMessage(0); }, 1000);'], { type: 'text/javascript' })));
+      new Blob(['setInterval(function () { postMessage(0); }, 250);'], { type: 'text/javascript' })));
     ticker.onmessage = tick;
   } catch (e) {
-    setInterval(tick, 1000);
+    setInterval(tick, 250);
   }
   var start = audio.play();
   if (start && start.catch) start.catch(function () {});
