@@ -1,8 +1,10 @@
 // The installed program as the desktop sees it: the real client on its own
 // session bus, steered by playerctl, a real MPRIS client, against a stand-in.
+#include "recording/pulseserver.h"
 #include "standinserver.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -10,6 +12,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <random>
 
 namespace {
@@ -70,6 +74,8 @@ protected:
             standin->stop();
     }
 
+    virtual void configure(StandinConfig &) {}
+
     QProcessEnvironment environment() const
     {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -97,6 +103,7 @@ protected:
         for (int attempt = 0; attempt < 40 && !standin; ++attempt) {
             StandinConfig config;
             config.basePort = base(device);
+            configure(config);
             auto server = std::make_unique<StandinServer>(config);
             if (server->start(&error))
                 standin = std::move(server);
@@ -190,6 +197,83 @@ TEST_F(DesktopPlayer, SecondStartRaisesTheFirstAndEnds)
     EXPECT_TRUE(second.readAllStandardError().contains("already running"));
     EXPECT_EQ(client.state(), QProcess::Running);
     EXPECT_EQ(playerctl({ QStringLiteral("-l") }), Player);
+}
+
+// The station's sound through outages of its stream, heard on the sink of a
+// private PulseAudio while the stand-in drops its streams.
+class Reconnect : public DesktopPlayer
+{
+protected:
+    static void SetUpTestSuite() { s_pulseUp = (s_pulse = std::make_unique<PulseServer>())->start(); }
+    static void TearDownTestSuite() { s_pulse.reset(); }
+    void configure(StandinConfig &config) override
+    {
+        config.logPath = (sandbox.path() + QStringLiteral("/log")).toStdString();
+    }
+    // Root mean square of the sink's last half second, -1 before one is heard.
+    double level()
+    {
+        m_tail = (m_tail + m_parec.readAll()).right(8000);
+        double sum = 0;
+        for (qsizetype i = 0; i + 1 < m_tail.size(); i += 2)
+            sum += std::pow(qint16(quint8(m_tail[i]) | quint8(m_tail[i + 1]) << 8), 2);
+        return m_tail.size() < 8000 ? -1 : std::sqrt(sum / 4000);
+    }
+    bool sounds(int ms) { return QTest::qWaitFor([&] { return level() > 300; }, ms); }
+    bool silent(int ms) { return QTest::qWaitFor([&] { return level() >= 0 && level() < 50; }, ms); }
+    void dropStreams(bool drop)
+    {
+        for (int m = 1; m <= 6; ++m) // the station may play from any mirror
+            standin->setFault(m, drop ? FaultMode::DropStreams : FaultMode::None, nullptr);
+    }
+    qsizetype streamRequests() const
+    {
+        QFile log(sandbox.path() + QStringLiteral("/log"));
+        return log.open(QIODevice::ReadOnly) ? log.readAll().count("\"path\":\"/stream/") : -1;
+    }
+    void send(const char *command) { playerctl({ QStringLiteral("-p"), Player, QLatin1String(command) }); }
+
+    static std::unique_ptr<PulseServer> s_pulse;
+    static bool s_pulseUp;
+    QProcess m_parec;
+    QByteArray m_tail;
+};
+
+std::unique_ptr<PulseServer> Reconnect::s_pulse;
+bool Reconnect::s_pulseUp = false;
+
+TEST_F(Reconnect, SoundReturnsByItselfAfterAnOutageButNotWhilePaused)
+{
+    ASSERT_TRUE(s_pulseUp) << s_pulse->problem().toStdString();
+    m_parec.start(QStringLiteral("parec"), { QStringLiteral("-dspeakers.monitor"), QStringLiteral("--raw"),
+        QStringLiteral("--format=s16le"), QStringLiteral("--rate=8000"), QStringLiteral("--channels=1") });
+    send("play");
+    ASSERT_TRUE(sounds(WaitMs)) << "the station never sounded";
+
+    // Longer than the web engine's own retries last.
+    QElapsedTimer outage;
+    outage.start();
+    dropStreams(true);
+    EXPECT_TRUE(silent(20000)) << "the dropped stream went on sounding";
+    QTest::qWait(int(std::max<qint64>(0, 70000 - outage.elapsed())));
+    dropStreams(false);
+    EXPECT_TRUE(sounds(30000)) << "no sound after the outage";
+
+    send("pause");
+    EXPECT_TRUE(reports({ QStringLiteral("status") }, QStringLiteral("Paused")));
+    EXPECT_TRUE(silent(10000));
+    const qsizetype before = streamRequests();
+    dropStreams(true);
+    QTest::qWait(20000);
+    dropStreams(false);
+    QTest::qWait(12000);
+    EXPECT_EQ(streamRequests(), before) << "a stream was asked for while paused";
+    EXPECT_LT(level(), 50) << "sound while paused";
+    send("play");
+    EXPECT_TRUE(sounds(30000)) << "no sound after play";
+    EXPECT_EQ(streamRequests(), before + 1) << "one new request, for the live stream";
+    m_parec.kill();
+    m_parec.waitForFinished(5000);
 }
 
 } // namespace
