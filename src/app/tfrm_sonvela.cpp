@@ -637,7 +637,8 @@ void TFrm_Sonvela::setNowPlayingHint(const QString &hint)
     m_windowHint = hint;
     setToolTip(hint);
     m_tray->setHint(hint);
-    if (m_modes->compact())
+    // An unnamed page leaves the compact bar's caption as it was, not blank.
+    if (m_modes->compact() && !hint.isEmpty())
         setWindowCaption(hint);
 }
 

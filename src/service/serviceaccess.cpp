@@ -159,6 +159,7 @@ void ServiceAccess::Wb_RadioTitleChange(const QString &title)
     }
     if (title.size() > 7 && startsWithIgnoringCase(title, QStringLiteral("RADIO:-"))) {
         m_fields.PageStationName = title.mid(7);
+        m_namedAt = m_radio->locationUrl();
         m_fields.StationSource = 18;
         m_host.sendNowPlaying(m_fields.MessengerFlag, false);
     }
@@ -170,8 +171,17 @@ void ServiceAccess::aggiornaTimerTimer()
     m_radio->refresh();
 }
 
+void ServiceAccess::forgetNameElsewhere()
+{
+    // A page's own name counts only while that page is shown: another page
+    // (the newsletter, also code 18) must not be announced under it.
+    if (!m_fields.PageStationName.isEmpty() && m_radio->locationUrl() != m_namedAt)
+        m_fields.PageStationName.clear();
+}
+
 void ServiceAccess::Wb_RadioProgressChange(int progress, int progressMax)
 {
+    forgetNameElsewhere();
     const QString loading = m_loadingText ? m_loadingText() : QString();
     if (progress != progressMax) {
         m_host.setLoadingLine(loading, true);

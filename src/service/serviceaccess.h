@@ -54,6 +54,7 @@ public Q_SLOTS:
 private:
     void rotateAfterAccessFailure();
     void mirrorAnswered();
+    void forgetNameElsewhere();
     QString stripAddress() const;
     // Navigates now, or after the pacer's wait at the end of a failed round;
     // a later call for the same browser replaces a send still waiting.
@@ -70,6 +71,7 @@ private:
     Browser *m_principale = nullptr;
     Browser *m_strip = nullptr;
     Browser *m_radio = nullptr;
+    QString m_namedAt; // where the station page gave PageStationName
     QTimer m_aggiornaTimer;
     std::function<QString()> m_listeningText;
     std::function<QString()> m_loadingText;

@@ -53,7 +53,7 @@ void SponsorLinks::hotVideo()
     m_fields.StationSource = 19;
     m_fields.HotVideoMode = true;
     m_player.putTabsLeft();
-    m_area.WebBrowser2->navigate(ServiceRequests::stripHotPage(base));
+    m_player.sendStripRequest();
     m_area.Wb_Radio->navigate(ServiceRequests::hotVideoStart(base));
     m_area.WB_SponsorAggiuntivi->navigate(ServiceRequests::sidePageHot(base));
 }
@@ -71,7 +71,7 @@ void SponsorLinks::personalWebAddress()
     focusRadio();
     m_fields.StationSource = 19;
     const QString base = m_mirrors.serverBase();
-    m_area.WebBrowser2->navigate(ServiceRequests::stripStationDetail(base));
+    m_player.sendStripRequest();
     m_area.WB_SponsorAggiuntivi->navigate(ServiceRequests::sidePage(base));
 }
 

@@ -19,6 +19,12 @@ StationPlayer::StationPlayer(const ListeningArea &area, MirrorPool &mirrors, Fie
 {
 }
 
+void StationPlayer::sendStripRequest()
+{
+    if (m_sendStrip)
+        m_sendStrip();
+}
+
 void StationPlayer::prepareListeningArea()
 {
     m_area.Wb_Radio->setShown(true);
@@ -64,8 +70,7 @@ void StationPlayer::playCatalogueSlot(Catalogue::List list, int code, bool focus
     }
     setListeningSize();
     m_fields.StationSource = list == Catalogue::List::MostClicked ? code : 40 + code;
-    if (m_sendStrip)
-        m_sendStrip();
+    sendStripRequest();
 }
 
 void StationPlayer::playStationById(int id, int source)
@@ -89,8 +94,7 @@ void StationPlayer::playStationById(int id, int source)
 
     const QString base = m_mirrors.serverBase();
     m_area.Wb_Radio->navigate(ServiceRequests::stationById(base, id));
-    if (m_sendStrip)
-        m_sendStrip();
+    sendStripRequest();
     if (m_fields.HotVideoMode) {
         m_area.Wb_Radio->navigate(ServiceRequests::hotVideoStart(base));
         m_area.WB_SponsorAggiuntivi->navigate(ServiceRequests::sidePageHot(base));
@@ -106,8 +110,7 @@ void StationPlayer::openServicePage(int code)
     m_fields.HotVideoMode = false;
     showLoadingLine();
     prepareListeningArea();
-    if (m_sendStrip)
-        m_sendStrip();
+    sendStripRequest();
     loadSidePage();
     playCatalogueSlot(Catalogue::List::MostClicked, code, true);
 }
@@ -123,8 +126,7 @@ void StationPlayer::openSearchResult(const QString &address)
     m_area.Wb_Radio->navigate(address);
     setListeningSize();
     m_fields.StationSource = 16;
-    if (m_sendStrip)
-        m_sendStrip();
+    sendStripRequest();
 }
 
 void StationPlayer::putTabsOnTop()
@@ -148,8 +150,7 @@ void StationPlayer::panelEntryClicked(int panel, int slot, int favouriteId)
     showLoadingLine();
     prepareListeningArea();
     m_fields.HotVideoMode = false;
-    if (m_sendStrip)
-        m_sendStrip();
+    sendStripRequest();
     loadSidePage();
     playCatalogueSlot(panel == 1 ? Catalogue::List::MostClicked : Catalogue::List::NewStations, slot, true);
 }

@@ -30,6 +30,8 @@ public:
 
     // The strip's request depends on HotVideoMode; the service part sends it.
     void setStripRequest(std::function<void()> send) { m_sendStrip = std::move(send); }
+    // Also cancels a paced strip retry still waiting.
+    void sendStripRequest();
 
     void prepareListeningArea();
     void playCatalogueSlot(Catalogue::List list, int code, bool focus);

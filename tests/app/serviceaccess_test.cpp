@@ -1,6 +1,8 @@
 #include "mainwindowfixture.h"
 
+#include "app/windowmodes.h"
 #include "service/serviceaccess.h"
+#include "stations/sponsorlinks.h"
 
 #include <QLabel>
 
@@ -195,6 +197,28 @@ TEST_F(StripCheck, OfflineStripWaitsAfterEachRound)
               mirror(6) + QStringLiteral("/Radio/radio.asp?dettaglio=0&Radio=0"));
 }
 
+// HOT video and a typed address send the strip themselves: a retry still
+// waiting from a failed round must not bring the other strip back later.
+TEST_F(StripCheck, HotVideoAndATypedAddressDropAWaitingStripRetry)
+{
+    FakeBrowser &strip = browser("WebBrowser2");
+    const QString hot = mirror(6) + QStringLiteral("/Radio/hot/sponsor.asp?dettaglio=0&Radio=0");
+    const QString detail = mirror(6) + QStringLiteral("/Radio/radio.asp?dettaglio=0&Radio=0");
+    const auto failRound = [&] {
+        for (int n = 0; n < 6; ++n)
+            stripShows(strip.location, QStringLiteral("Errore"));
+    };
+    failRound();
+    window->sponsorLinks().hotVideo();
+    clock.advance(60000);
+    EXPECT_EQ(strip.navigations.last(), hot);
+    failRound();
+    dialogs.inputAnswers.push_back(QStringLiteral("http://127.0.0.1:1/mine"));
+    window->sponsorLinks().personalWebAddress();
+    clock.advance(60000);
+    EXPECT_EQ(strip.navigations.last(), detail);
+}
+
 TEST_F(StripCheck, LocalFileOrNonWebAddressMovesOn)
 {
     stripShows(QStringLiteral("file:///tmp/x.html"), QStringLiteral("sponsor"));
@@ -262,10 +286,29 @@ TEST_F(StationFeedback, FinishedLoadShowsTheListeningHintInTheCurrentLanguage)
     radio.setTitle(QStringLiteral("RADIO:-Named"));
     radio.finish(QStringLiteral("RADIO:-Named"));
     EXPECT_EQ(window->tray().hint(), QStringLiteral("You are listening: \"Named\""));
+    // The newsletter page is code 18 too, but not the station that named itself.
+    window->menu().Newsletter1->trigger();
+    radio.finish(QStringLiteral("Newsletter"));
+    EXPECT_EQ(window->state().StationSource, 18);
+    EXPECT_TRUE(window->tray().hint().isEmpty());
 
     window->state().StationSource = 40;
     radio.finish(QStringLiteral("x"));
     EXPECT_TRUE(window->tray().hint().isEmpty());
+}
+
+// In compact mode the caption shows what plays; a load with no name keeps it.
+TEST_F(StationFeedback, CompactCaptionKeepsTheLastNamedStation)
+{
+    FakeBrowser &radio = browser("Wb_Radio");
+    window->windowModes().Rimpicciolisciinalto1Click();
+    window->state().StationSource = 3;
+    radio.finish(QStringLiteral("x"));
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Stai ascoltando: \"Station 3\""));
+    window->state().StationSource = 40;
+    radio.finish(QStringLiteral("x"));
+    EXPECT_TRUE(window->tray().hint().isEmpty());
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Stai ascoltando: \"Station 3\""));
 }
 
 } // namespace
