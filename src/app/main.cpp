@@ -7,6 +7,7 @@
 #include "platform/proxyrelay.h"
 #include "platform/qtproxysession.h"
 #include "platform/randomsource.h"
+#include "platform/singleinstance.h"
 #include "platform/standinlauncher.h"
 #include "platform/wallclock.h"
 #include "platform/xdgautostart.h"
@@ -45,6 +46,8 @@ void traceFirstEventLoopTurn()
 
 // The stand-in is up in well under a second; a loaded machine gets more.
 constexpr int StandinStartMs = 10000;
+// A copy starting at the same instant may still be starting its stand-in.
+constexpr int RaiseWaitMs = StandinStartMs + 5000;
 
 } // namespace
 
@@ -61,8 +64,12 @@ int main(int argc, char **argv)
 
     // One copy per desktop: a second start shows the first one's window.
     QDBusConnection bus = QDBusConnection::sessionBus();
-    if (MprisNowPlaying::raiseRunningCopy(bus)) {
-        std::fputs("sonvela: already running; its window has been brought forward\n", stderr);
+    SingleInstance instance(bus);
+    if (!instance.claim()) {
+        const bool raised = instance.raiseRunningCopy(RaiseWaitMs);
+        std::fputs(raised ? "sonvela: already running; its window has been brought forward\n"
+                          : "sonvela: already running\n",
+                   stderr);
         return 0;
     }
 

@@ -12,6 +12,7 @@ add_library(sonvela_platform_net STATIC
   mprisrootadaptor.cpp mprisrootadaptor.h
   mprisplayeradaptor.cpp mprisplayeradaptor.h
   mprisnowplaying.cpp mprisnowplaying.h
+  singleinstance.cpp singleinstance.h
   standinlauncher.cpp standinlauncher.h)
 target_link_libraries(sonvela_platform_net PUBLIC sonvela_platform_api
   Qt6::Network Qt6::DBus sonvela_flags)

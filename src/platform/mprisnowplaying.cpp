@@ -11,7 +11,6 @@
 namespace {
 
 const QString PlayerInterface = QStringLiteral("org.mpris.MediaPlayer2.Player");
-constexpr int RaiseWaitMs = 3000;
 
 QString statusName(NowPlaying::Status status)
 {
@@ -45,17 +44,6 @@ MprisNowPlaying::~MprisNowPlaying()
 }
 
 QString MprisNowPlaying::serviceName() const { return m_service; }
-
-bool MprisNowPlaying::raiseRunningCopy(QDBusConnection connection)
-{
-    const QString name = QLatin1String(ServiceName);
-    if (!connection.isConnected() || !connection.interface()->isServiceRegistered(name).value())
-        return false;
-    const QDBusMessage reply = connection.call(QDBusMessage::createMethodCall(name, QLatin1String(ObjectPath),
-                                                   QStringLiteral("org.mpris.MediaPlayer2"), QStringLiteral("Raise")),
-        QDBus::Block, RaiseWaitMs);
-    return reply.type() == QDBusMessage::ReplyMessage;
-}
 
 void MprisNowPlaying::setCommands(Commands *commands)
 {

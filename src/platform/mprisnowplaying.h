@@ -28,10 +28,6 @@ public:
     void showTrack(const Track &track) override;
     void showStatus(Status status, const Abilities &abilities) override;
 
-    // When another copy of the program plays on this bus, asks it to show its
-    // window and says so; a desktop runs one copy.
-    static bool raiseRunningCopy(QDBusConnection connection);
-
     // The bus name taken; empty until the player has appeared.
     QString serviceName() const;
 

@@ -1,4 +1,5 @@
 #include "platform/mprisnowplaying.h"
+#include "platform/singleinstance.h"
 
 #include <QDBusArgument>
 #include <QDBusConnectionInterface>
@@ -246,6 +247,21 @@ TEST(MprisNowPlayingWithoutBus, ShowsNothingAndDoesNotFail)
         EXPECT_TRUE(player.serviceName().isEmpty());
     }
     QDBusConnection::disconnectFromBus(QStringLiteral("no-bus"));
+}
+
+// Two copies started at the same instant: the bus gives the program's name to
+// one of them only, and the other raises that one's window through its player.
+TEST_F(PrivateBus, OneOfTwoCopiesRunsAndTheOtherRaisesIt)
+{
+    SingleInstance first(playerBus);
+    SingleInstance second(connect(QStringLiteral("second")));
+    EXPECT_TRUE(first.claim());
+    EXPECT_FALSE(second.claim());
+    CommandLog log;
+    MprisNowPlaying player(playerBus);
+    player.setCommands(&log);
+    EXPECT_TRUE(second.raiseRunningCopy(WaitMs));
+    EXPECT_EQ(log.asked, QStringList{QStringLiteral("raise")});
 }
 
 } // namespace
