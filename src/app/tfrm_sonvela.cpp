@@ -206,7 +206,7 @@ void TFrm_Sonvela::buildWindow()
                                    m_area.WB_Principale->widget(),
                                    m_area.Wb_Radio->widget(),
                                    m_area.WebBrowser2->widget(),
-                                   m_preferencesBrowser->widget(),
+                                   m_area.Lbl_Caricamento,
                                    m_menu->Rimpicciolisciinalto1,
                                    m_menu->Atuttoschermo1,
                                    m_menu->N3,

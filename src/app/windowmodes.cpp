@@ -46,7 +46,9 @@ void WindowModes::setCompactItemsVisible(bool visible)
 void WindowModes::fitClientToChildren()
 {
     QRect bounds;
-    for (QWidget *child : {m_c.Pnl_Tv, m_c.Pnl_Ridotto, m_c.Wb_CaricaPreferenze}) {
+    // Only the panels count: a browser that lies hidden behind them (the
+    // preferences page) must not make the compact bar a box.
+    for (QWidget *child : {m_c.Pnl_Tv, m_c.Pnl_Ridotto}) {
         if (child && !child->isHidden())
             bounds = bounds.united(child->geometry());
     }
@@ -90,12 +92,7 @@ void WindowModes::Atuttoschermo1Click()
         w->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
         m_c.client->setMinimumSize(0, 0);
         m_c.client->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-        // A window manager may refuse to maximise a window that offers no
-        // maximise box: it is given the screen's free area outright too.
-        if (const QScreen *screen = w->screen())
-            w->setGeometry(screen->availableGeometry());
         w->showMaximized();
-        w->move(0, 0);
         m_c.Atuttoschermo1->setText(m_text(9));
         m_c.Atuttoschermo1->setData(1);
         m_c.Rimpicciolisciinalto1->setVisible(false);
@@ -157,6 +154,18 @@ void WindowModes::layoutBrowsers()
         m_c.Wb_Radio->setGeometry(0, 0, m_c.Pnl_Ascolta->width() - 7, m_c.Pnl_Ascolta->height() - 28);
     if (m_c.WebBrowser2)
         m_c.WebBrowser2->setGeometry(1, 1, m_c.WebBrowser2->width(), m_c.Panel1->height() - 2);
+    // Their panel holds them whole, or it cuts the player's page short.
+    QRect held;
+    for (QWidget *browser : {m_c.WB_Principale, m_c.Wb_Radio}) {
+        if (browser)
+            held = held.united(browser->geometry());
+    }
+    if (!held.isNull())
+        m_c.Panel2->resize(std::max(m_c.Panel2->width(), held.right() + 1), held.bottom() + 1);
+    // The loading line runs along the player's bottom, wherever that is now.
+    if (m_c.Wb_Radio)
+        m_c.Lbl_Caricamento->setGeometry(0, m_c.Panel2->y() + m_c.Wb_Radio->geometry().bottom() - 16,
+                                         m_c.Wb_Radio->width(), 14);
 }
 
 void WindowModes::Riduciaicona1Click()

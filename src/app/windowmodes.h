@@ -24,7 +24,7 @@ public:
         QWidget *client; // the window's client area, sized to its visible children
         QWidget *Pnl_Tv, *Pnl_Ridotto, *Sfondo, *Panel1, *Panel2, *Pnl_SponsorAgg;
         QTabWidget *Pnl_Ascolta;
-        QWidget *WB_Principale, *Wb_Radio, *WebBrowser2, *Wb_CaricaPreferenze;
+        QWidget *WB_Principale, *Wb_Radio, *WebBrowser2, *Lbl_Caricamento;
         QAction *Rimpicciolisciinalto1, *Atuttoschermo1, *N3, *N9, *RadioMenu, *Newsletter1, *N4;
         TrayIcon *tray;
     };

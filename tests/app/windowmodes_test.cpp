@@ -46,8 +46,8 @@ TEST_F(ShownWindowTest, CompactModeGivesBackPositionAndCaption)
     EXPECT_EQ(window->pos(), QPoint(0, 0));
     EXPECT_TRUE(window->windowTitle().isEmpty()); // no station yet: the hint is empty
     EXPECT_TRUE(child("Pnl_Tv")->isHidden());
-    // The client shrinks to what stays visible: the thin bar (the fake
-    // preferences browser has no widget of its own).
+    // The client shrinks to the thin bar: the preferences page behind the
+    // panels does not count.
     EXPECT_EQ(window->centralWidget()->size(), QSize(393, 2));
     EXPECT_FALSE(window->menu().RadioMenu->menuAction()->isVisible());
     EXPECT_EQ(window->menu().Rimpicciolisciinalto1->text(), QStringLiteral("Ripristina"));
@@ -93,6 +93,48 @@ TEST_F(ShownWindowTest, FullScreenFollowsTheSizeTheWindowGets)
     QCoreApplication::processEvents();
     EXPECT_EQ(window->listeningArea().Pnl_Ascolta->geometry(), QRect(1, 1, 559, 392));
     EXPECT_EQ(child("Pnl_Tv")->size(), QSize(716, 477));
+}
+
+// What of the player page a person sees: the view clipped by every container.
+QRect seenOf(QWidget *view)
+{
+    QRect seen(view->mapTo(view->window(), QPoint()), view->size());
+    for (QWidget *w = view->parentWidget(); w && !w->isWindow(); w = w->parentWidget())
+        seen &= QRect(w->mapTo(w->window(), QPoint()), w->size());
+    return seen;
+}
+
+class PlayerViewTest : public ShownWindowTest
+{
+protected:
+    void SetUp() override
+    {
+        browsers.views = true;
+        ShownWindowTest::SetUp();
+    }
+};
+
+TEST_F(PlayerViewTest, ThePlayerPageIsSeenWholeInBothModes)
+{
+    QWidget *player = window->listeningArea().Wb_Radio->widget();
+    ASSERT_NE(player, nullptr);
+    const QRect normal = seenOf(player);
+    EXPECT_EQ(normal.size(), QSize(552, 364));
+    window->windowModes().Atuttoschermo1Click();
+    window->resize(1000, 760);
+    QCoreApplication::processEvents();
+    const QSize client = window->centralWidget()->size();
+    ASSERT_GT(client.height(), 600);
+    EXPECT_EQ(seenOf(player).size(), QSize(client.width() - 7, client.height() - 70 - 28));
+    window->windowModes().Atuttoschermo1Click();
+    EXPECT_EQ(seenOf(player), normal);
+}
+
+// The preferences page lies behind the panels, outside them: not a part of the bar.
+TEST_F(PlayerViewTest, CompactModeIsTheThinBar)
+{
+    window->windowModes().Rimpicciolisciinalto1Click();
+    EXPECT_EQ(window->centralWidget()->size(), QSize(393, 2));
 }
 
 // The offscreen desktop has no tray: hiding would leave a playing program

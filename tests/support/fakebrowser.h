@@ -66,7 +66,8 @@ public:
         file.close();
         done(ok);
     }
-    QWidget *widget() override { return nullptr; }
+    QWidget *widget() override { return view; }
+    QWidget *view = nullptr; // a stand-in for the page's view, when the factory gives one
 
     // The page's sound: the test plays what the page would do.
     std::vector<bool> audioRequests; // true: pause, false: resume
@@ -108,7 +109,15 @@ public:
     QStringList journal;
     std::vector<FakeBrowser *> made;
 
-    Browser *createVisibleBrowser(QWidget *parent) override { return make(parent); }
+    bool views = false; // visible browsers get a plain widget where the page would show
+
+    Browser *createVisibleBrowser(QWidget *parent) override
+    {
+        FakeBrowser *browser = make(parent);
+        if (views)
+            browser->view = new QWidget(parent);
+        return browser;
+    }
     Browser *createCaptureBrowser(QObject *owner) override { return make(owner); }
 
     FakeBrowser *byName(const QString &name) const
