@@ -92,6 +92,15 @@ void WindowModes::Atuttoschermo1Click()
         w->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
         m_c.client->setMinimumSize(0, 0);
         m_c.client->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        // A window manager may refuse to maximise a window that offers no
+        // maximise box: it is given the screen's free area, its frame within.
+        if (const QScreen *screen = w->screen()) {
+            const QRect frame = w->frameGeometry();
+            const QRect inner = w->geometry();
+            w->setGeometry(screen->availableGeometry().adjusted(inner.left() - frame.left(), inner.top() - frame.top(),
+                                                                inner.right() - frame.right(),
+                                                                inner.bottom() - frame.bottom()));
+        }
         w->showMaximized();
         m_c.Atuttoschermo1->setText(m_text(9));
         m_c.Atuttoschermo1->setData(1);
