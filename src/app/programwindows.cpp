@@ -69,6 +69,11 @@ void ProgramWindows::startUp()
     main->menu().NewseMeteo1->setEnabled(true);
     TFrm_GoogleFinder *strip = Frm_GoogleFinder.get();
     main->setSearchStrip([strip](bool shown) { strip->showFromOptions(shown); });
+    // Ticker and strip share the bottom-right corner: the ticker rests above.
+    TFrm_GestioneNews *news = Frm_GestioneNews.get();
+    news->setBottomReserve([strip] { return strip->isVisible() ? strip->height() : 0; });
+    news->followScreen();
+    QObject::connect(strip, &TFrm_GoogleFinder::shownChanged, news, &TFrm_GestioneNews::followScreen);
     QObject::connect(strip, &TFrm_GoogleFinder::stationPageRequested, &main->player(),
                      &StationPlayer::openSearchResult);
 }

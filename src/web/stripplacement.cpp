@@ -14,9 +14,4 @@ QPoint expanded(const ScreenEdges &edges, QSize window)
     return {edges.right - window.width(), edges.bottom - window.height()};
 }
 
-bool isCollapsed(int left, const ScreenEdges &edges)
-{
-    return left + ShownWhenCollapsed == edges.right;
-}
-
 } // namespace StripPlacement

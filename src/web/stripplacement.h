@@ -14,6 +14,5 @@ constexpr int ShownWhenCollapsed = 17;
 
 QPoint collapsed(const ScreenEdges &edges, QSize window);
 QPoint expanded(const ScreenEdges &edges, QSize window);
-bool isCollapsed(int left, const ScreenEdges &edges);
 
 } // namespace StripPlacement

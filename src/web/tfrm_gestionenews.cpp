@@ -142,8 +142,7 @@ void TFrm_GestioneNews::showTicker(int tag)
 
 void TFrm_GestioneNews::parkTicker()
 {
-    const ScreenEdges edges = m_screen->edges();
-    m_ticker.move(edges.right, edges.bottom - TFrm_News::Height);
+    m_ticker.move(m_screen->edges().right, tickerTop());
 }
 
 void TFrm_GestioneNews::ChiudiClick()
@@ -201,5 +200,10 @@ void TFrm_GestioneNews::followScreen()
     if (!m_ticker.isVisible() || !m_screen->available())
         return;
     const ScreenEdges edges = m_screen->edges();
-    m_ticker.move(m_slide.placeOn(m_ticker.x(), TFrm_News::Width, edges.right), edges.bottom - TFrm_News::Height);
+    m_ticker.move(m_slide.placeOn(m_ticker.x(), TFrm_News::Width, edges.right), tickerTop());
+}
+
+int TFrm_GestioneNews::tickerTop() const
+{
+    return m_screen->edges().bottom - TFrm_News::Height - (m_bottomReserve ? m_bottomReserve() : 0);
 }

@@ -44,13 +44,18 @@ public:
     QLineEdit *Edit1() const { return m_edit; }
     QTimer *Timer1() const { return m_timer; }
     const TickerSlide &slide() const { return m_slide; }
+    // The height kept free along the bottom edge (the search strip while it
+    // is shown), so the ticker rests above it and both stay within reach.
+    void setBottomReserve(std::function<int()> reserve) { m_bottomReserve = std::move(reserve); }
+    // Places the ticker again, as when the screen area or the reserve changed.
+    void followScreen();
 
 private:
     void buildWindow();
     void showTicker(int tag);
     void parkTicker();
+    int tickerTop() const;
     void startSliding(bool in);
-    void followScreen();
     void setFlat(int category, bool flat);
 
     TFrm_News &m_ticker;
@@ -63,4 +68,5 @@ private:
     QLineEdit *m_edit = nullptr;
     QTimer *m_timer = nullptr;
     TickerSlide m_slide;
+    std::function<int()> m_bottomReserve;
 };

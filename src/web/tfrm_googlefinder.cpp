@@ -51,8 +51,7 @@ TFrm_GoogleFinder::TFrm_GoogleFinder(BrowserFactory &browsers, std::function<QSt
 void TFrm_GoogleFinder::FormCreate()
 {
     loadSearchPage();
-    m_placedOn = m_screen->edges();
-    move(StripPlacement::collapsed(m_placedOn, size()));
+    place();
     setVisible(m_searchAtStart);
 }
 
@@ -61,26 +60,32 @@ void TFrm_GoogleFinder::loadSearchPage()
     m_browser->navigate(m_serverBase() + QStringLiteral("/radio/GoogleFinder.htm"));
 }
 
-bool TFrm_GoogleFinder::collapsed() const
-{
-    return StripPlacement::isCollapsed(x(), m_placedOn);
-}
-
 void TFrm_GoogleFinder::Image1Click()
 {
     loadSearchPage();
-    const bool wasCollapsed = collapsed();
-    m_placedOn = m_screen->edges();
-    move(wasCollapsed ? StripPlacement::expanded(m_placedOn, size()) : StripPlacement::collapsed(m_placedOn, size()));
-    setVisible(m_searchAtStart);
+    m_collapsed = !m_collapsed;
+    place();
+    // The click came from the shown strip: hiding it here (the flag in memory
+    // may be off while the options showed it) would leave no handle to click.
+}
+
+void TFrm_GoogleFinder::showFromOptions(bool shown)
+{
+    setVisible(shown);
+    Q_EMIT shownChanged();
 }
 
 void TFrm_GoogleFinder::followScreen()
 {
     // Same state on the new area, so the handle stays within reach.
-    if (!m_screen->available())
-        return;
-    const bool wasCollapsed = collapsed();
-    m_placedOn = m_screen->edges();
-    move(wasCollapsed ? StripPlacement::collapsed(m_placedOn, size()) : StripPlacement::expanded(m_placedOn, size()));
+    if (m_screen->available())
+        place();
+}
+
+void TFrm_GoogleFinder::place()
+{
+    // The state is kept, not read back from the position: a window manager
+    // may hold more of the collapsed strip on screen than asked.
+    const ScreenEdges edges = m_screen->edges();
+    move(m_collapsed ? StripPlacement::collapsed(edges, size()) : StripPlacement::expanded(edges, size()));
 }

@@ -29,24 +29,27 @@ public:
     void FormCreate();
     void Image1Click();
     // The options save shows or hides the strip; the flag stays as it is.
-    void showFromOptions(bool shown) { setVisible(shown); }
+    void showFromOptions(bool shown);
 
     Browser &browser() { return *m_browser; }
     ClickableLabel *Image1() const { return m_handle; }
-    bool collapsed() const;
+    bool collapsed() const { return m_collapsed; }
 
 Q_SIGNALS:
     // A page of the strip asked for a window of its own: a search result.
     void stationPageRequested(const QString &address);
+    // The options save showed or hid the strip.
+    void shownChanged();
 
 private:
     void loadSearchPage();
     void followScreen();
+    void place();
 
     Browser *m_browser = nullptr;
     ClickableLabel *m_handle = nullptr;
     std::function<QString()> m_serverBase;
     const bool &m_searchAtStart;
     PrimaryScreenArea *m_screen = nullptr;
-    ScreenEdges m_placedOn; // the edges the strip was last placed against
+    bool m_collapsed = true;
 };

@@ -37,9 +37,11 @@ TFrm_News::TFrm_News(BrowserFactory &browsers, std::function<QString()> newsUrl,
 
 void TFrm_News::setToolWindowStyle()
 {
-    // A tool window has no taskbar entry; X11 window managers honour the
-    // position and the stacking, Wayland compositors place it themselves.
-    const Qt::WindowFlags tool = Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint;
+    // A tool window has no taskbar entry; Wayland compositors place it
+    // themselves. On X11 it is kept from the window manager, which would hold
+    // a tenth of it on screen and so leave a sliver where it must slide off.
+    const Qt::WindowFlags tool
+        = Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::X11BypassWindowManagerHint;
     if (windowFlags() != tool)
         setWindowFlags(tool);
 }

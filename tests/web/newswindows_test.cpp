@@ -128,6 +128,22 @@ TEST_F(NewsTest, TitlesSlideInAndOutAndTheAddressOrARepeatDoNothing)
     EXPECT_EQ(ticker->x(), edges.right);
 }
 
+// The search strip in the same corner: the ticker rests above it, so
+// neither covers the other.
+TEST_F(NewsTest, TheTickerRestsAboveAShownSearchStrip)
+{
+    int strip = 40;
+    news->setBottomReserve([&strip] { return strip; });
+    store("3\r\n45\r\n");
+    news->FormCreate();
+    page().setTitle(QStringLiteral("Top News"));
+    slide();
+    EXPECT_EQ(ticker->geometry(), QRect(edges.right - 250, edges.bottom - 40 - 200, 250, 200));
+    strip = 0;
+    news->followScreen();
+    EXPECT_EQ(ticker->geometry(), QRect(edges.right - 250, edges.bottom - 200, 250, 200));
+}
+
 TEST_F(NewsTest, NascondiSlidesOutButTheCategoryIsStillSaved)
 {
     store("3\r\n45\r\n");

@@ -53,7 +53,9 @@ TEST_F(SearchStripTest, DockedCollapsedAndTheHandleTogglesReloadingEachTime)
     EXPECT_EQ(page().navigations, QStringList(3, search)) << "a typed query is lost on each toggle";
 }
 
-TEST_F(SearchStripTest, FirstStartFlagKeepsItHiddenAndOptionsShowItUntilTheFirstClick)
+// Shown by the options while the flag in memory is off, the strip must not
+// vanish at the first click: nothing would be left to click until a restart.
+TEST_F(SearchStripTest, FirstStartFlagKeepsItHiddenAndOptionsShowItForGood)
 {
     make(false);
     EXPECT_FALSE(strip->isVisible()) << "no options file: the flag in memory is false";
@@ -61,7 +63,11 @@ TEST_F(SearchStripTest, FirstStartFlagKeepsItHiddenAndOptionsShowItUntilTheFirst
     EXPECT_TRUE(strip->isVisible());
     EXPECT_FALSE(searchAtStart) << "the save does not change the flag";
     clickHandle();
-    EXPECT_FALSE(strip->isVisible());
+    EXPECT_TRUE(strip->isVisible());
+    EXPECT_FALSE(strip->collapsed());
+    clickHandle();
+    EXPECT_TRUE(strip->isVisible());
+    EXPECT_EQ(strip->pos(), QPoint(edges.right - 17, edges.bottom - 40));
 }
 
 TEST_F(SearchStripTest, OnlyWebPagesAskedForByThePageGoToThePlayer)
