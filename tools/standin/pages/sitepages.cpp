@@ -29,16 +29,19 @@ std::string productHome(const ServiceContext &context)
                         + mirror + "/Radio/elencoAltre.asp\">Tutte le radio</a></li></ul>");
 }
 
-// The hotel section plays a festival jingle, so leaving the section must
-// silence it: the client's blanking is what stops it.
+// The hotel section has a festival jingle, so leaving the section must
+// silence it: the client's blanking is what stops it. It waits for its play
+// button: a section page must not sound over the station that is playing.
 std::string hotelPage(const ServiceContext &context)
 {
     const std::string mirror = context.siteAddress(context.config.mirrorPort(1));
     return htmlPage("Hotel", "<h1>Hotel e vacanze</h1><p>Offerte per i weekend in musica: festival, concerti e "
                              "rassegne in tutta Italia.</p><ul class=\"list\"><li>Umbria Jazz &mdash; pacchetti da 2 "
                              "notti</li><li>Notte della Taranta &mdash; agosto</li><li>Ravenna Festival &mdash; "
-                             "giugno e luglio</li></ul><p class=\"muted\">In sottofondo: la sigla dei festival</p>"
-                             "<audio id=\"jingle\" autoplay loop controls src=\""
+                             "giugno e luglio</li></ul><p class=\"muted\">La sigla dei festival: "
+                             "<button id=\"play\" onclick=\"document.getElementById('jingle').play()\">"
+                             "Ascolta</button></p>"
+                             "<audio id=\"jingle\" loop controls preload=\"none\" src=\""
                                  + mirror + "/stream/5\"></audio>");
 }
 
