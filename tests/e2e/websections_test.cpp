@@ -55,8 +55,7 @@ TEST_F(WebClientTest, CommunityHotelCommunityAsksTheCommunityPageOnceAndSilences
     const QString jingle = QStringLiteral("(function(){var a=document.getElementById('jingle');"
                                           "return a ? (a.paused ? -1 : a.currentTime) : -2;})()");
     EXPECT_TRUE(evaluateIn(hotel, QStringLiteral("(function(){var a=document.getElementById('jingle');"
-                                                 "return a.paused && !a.autoplay;})()")).toBool())
-        << "the section starts no sound of its own";
+                                                 "return a.paused && !a.autoplay;})()")).toBool());
     evaluateIn(hotel, QStringLiteral("document.getElementById('play').click()"));
     EXPECT_TRUE(QTest::qWaitFor([&] { return evaluateIn(hotel, jingle, ScriptWait::MayBeLate).toDouble() > 0; }, 20000))
         << "the hotel section plays its jingle when asked";

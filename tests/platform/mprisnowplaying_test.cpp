@@ -249,12 +249,10 @@ TEST(MprisNowPlayingWithoutBus, ShowsNothingAndDoesNotFail)
     QDBusConnection::disconnectFromBus(QStringLiteral("no-bus"));
 }
 
-// Two copies started at the same instant: the bus gives the program's name to
-// one of them only, and the other raises that one's window through its player.
+// Two copies started at once: the bus gives the name to one; the other raises it.
 TEST_F(PrivateBus, OneOfTwoCopiesRunsAndTheOtherRaisesIt)
 {
-    SingleInstance first(playerBus);
-    SingleInstance second(connect(QStringLiteral("second")));
+    SingleInstance first(playerBus), second(connect(QStringLiteral("second")));
     EXPECT_TRUE(first.claim());
     EXPECT_FALSE(second.claim());
     CommandLog log;

@@ -110,12 +110,10 @@ public:
     std::vector<FakeBrowser *> made;
 
     bool views = false; // visible browsers get a plain widget where the page would show
-
     Browser *createVisibleBrowser(QWidget *parent) override
     {
         FakeBrowser *browser = make(parent);
-        if (views)
-            browser->view = new QWidget(parent);
+        browser->view = views ? new QWidget(parent) : nullptr;
         return browser;
     }
     Browser *createCaptureBrowser(QObject *owner) override { return make(owner); }

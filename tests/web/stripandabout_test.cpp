@@ -53,8 +53,6 @@ TEST_F(SearchStripTest, DockedCollapsedAndTheHandleTogglesReloadingEachTime)
     EXPECT_EQ(page().navigations, QStringList(3, search)) << "a typed query is lost on each toggle";
 }
 
-// Shown by the options while the flag in memory is off, the strip must not
-// vanish at the first click: nothing would be left to click until a restart.
 TEST_F(SearchStripTest, FirstStartFlagKeepsItHiddenAndOptionsShowItForGood)
 {
     make(false);
@@ -63,11 +61,7 @@ TEST_F(SearchStripTest, FirstStartFlagKeepsItHiddenAndOptionsShowItForGood)
     EXPECT_TRUE(strip->isVisible());
     EXPECT_FALSE(searchAtStart) << "the save does not change the flag";
     clickHandle();
-    EXPECT_TRUE(strip->isVisible());
-    EXPECT_FALSE(strip->collapsed());
-    clickHandle();
-    EXPECT_TRUE(strip->isVisible());
-    EXPECT_EQ(strip->pos(), QPoint(edges.right - 17, edges.bottom - 40));
+    EXPECT_TRUE(strip->isVisible()) << "hidden by its own handle, nothing is left to click";
 }
 
 TEST_F(SearchStripTest, OnlyWebPagesAskedForByThePageGoToThePlayer)
