@@ -150,8 +150,12 @@ void WindowModes::frameListeningArea()
 {
     // The listening area's positions count from the background's corner.
     QWidget *frame = m_c.Pnl_Ascolta->parentWidget();
-    if (frame && frame != m_c.Pnl_Tv)
+    if (frame && frame != m_c.Pnl_Tv) {
         frame->setGeometry(m_c.Sfondo->geometry());
+        // Moved up to the top in full screen, the tabs go over the description
+        // line there; elsewhere the two do not meet.
+        frame->raise();
+    }
 }
 
 void WindowModes::layoutBrowsers()
