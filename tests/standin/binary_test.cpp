@@ -24,7 +24,7 @@ TEST(StandinProgram, HelpListsEveryOptionAndFaultMode)
     const QByteArray help = p.readAllStandardOutput();
     for (const char *word : {"--base-port", "--db", "--log", "--log-max-bytes", "--site-name", "--fault",
                              "--slow-ms", "--help", "refused", "badaccess", "badsponsor", "slow", "garbage", "empty",
-                             "error500", "dropstreams"})
+                             "error500"})
         EXPECT_TRUE(help.contains(word)) << word;
 }
 
