@@ -33,7 +33,8 @@ constexpr std::string_view script = R"JS(
   line.id = 'riconnessione';
   line.className = 'muted';
   line.setAttribute('role', 'status');
-  line.style.whiteSpace = 'pre-line';
+  // Two lines at most, kept tight: the player's area is only so tall.
+  line.style.cssText = 'white-space:pre-line;margin:4px 0 0;font-size:12px;line-height:1.3';
   line.hidden = true;
   audio.parentNode.insertBefore(line, audio.nextSibling);
 
