@@ -83,6 +83,8 @@ std::string catalogue(const httplib::Request &request, const ServiceContext &con
     return RecordFormat::catalogueText(c);
 }
 
+// The disc stands still: a page that plays for hours in front of the user
+// must not be drawn again sixty times a second (in software, over a core).
 std::string playerPage(const Station &s)
 {
     const std::string id = std::to_string(s.id);
@@ -91,8 +93,7 @@ std::string playerPage(const Station &s)
 .name{font-size:22px;font-weight:bold;color:#fff;margin:8px 0 4px;word-wrap:break-word}
 audio{width:90%;margin-top:20px}
 .disc{width:90px;height:90px;margin:0 auto;border-radius:50%;background:conic-gradient(#ff7a59,#ffc857,#7cc4ff,#ff7a59);
-animation:spin 4s linear infinite;box-shadow:0 0 24px #ff7a5955}
-@keyframes spin{to{transform:rotate(360deg)}}
+box-shadow:0 0 24px #ff7a5955}
 </style>
 <div class="player">
 <div class="disc"></div>
