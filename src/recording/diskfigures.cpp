@@ -67,4 +67,30 @@ int gaugePercent(int level)
     return static_cast<int>(std::clamp(roundHalfEven(level * 100.0 / 32768), 0L, 100L));
 }
 
+PieLook pieLook(const Slices &slices, const QLocale &locale)
+{
+    const std::array<double, 3> values{slices.file, slices.free, slices.usage};
+    const double sum = values[0] + values[1] + values[2];
+    PieLook look;
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        look.shares[i] = sum > 0 ? values[i] / sum : 0;
+        if (values[i] > 0)
+            look.labels[i] = QStringLiteral("%1 %").arg(locale.toString(100 * look.shares[i], 'f', 1));
+        if (values[i] > values[look.largest])
+            look.largest = i;
+    }
+    return look;
+}
+
+bool samePie(const PieLook &a, const PieLook &b)
+{
+    // A ten-thousandth of the pie is a thirtieth of a pixel on its rim.
+    constexpr double Unseen = 1e-4;
+    for (std::size_t i = 0; i < a.shares.size(); ++i) {
+        if (std::abs(a.shares[i] - b.shares[i]) >= Unseen || a.labels[i] != b.labels[i])
+            return false;
+    }
+    return a.largest == b.largest;
+}
+
 } // namespace DiskFigures

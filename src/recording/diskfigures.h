@@ -3,6 +3,8 @@
 #include <QLocale>
 #include <QString>
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
 
 // The figures of the disk usage display, kept apart from the chart.
@@ -22,6 +24,20 @@ struct Slices
     double usage = 0; // used space less the file
 };
 Slices slices(std::int64_t fileSize, std::int64_t freeBytes, std::int64_t totalBytes);
+
+// What the pie shows of the slices (file, free, usage): each one's share,
+// its percentage label (empty while the slice is empty, and so unlabelled)
+// and which slice stands out, the first of the largest.
+struct PieLook
+{
+    std::array<double, 3> shares{-1, -1, -1};
+    std::array<QString, 3> labels;
+    std::size_t largest = 0;
+};
+PieLook pieLook(const Slices &slices, const QLocale &locale);
+// Whether two looks draw the same pie: the labels and the slice that stands
+// out are the same, and no share moved by as much as a thirtieth of a pixel.
+bool samePie(const PieLook &a, const PieLook &b);
 
 // Rounds to the nearest whole number, halves to the even neighbour.
 long roundHalfEven(double value);

@@ -102,6 +102,7 @@ void DiskUsagePanel::showFigures(qint64 file, qint64 free, qint64 total)
         {"Usage disk space", {slices.usage, UsageColour}}};
     if (Series1->count() != 3) {
         Series1->clear();
+        m_shownPie = {};
         for (const auto &[label, figure] : parts) {
             QPieSlice *slice = Series1->append(QString::fromUtf8(label), 0);
             slice->setColor(figure.second);
@@ -109,22 +110,22 @@ void DiskUsagePanel::showFigures(qint64 file, qint64 free, qint64 total)
             slice->setLabelColor(QColor(0xee, 0xee, 0xee));
         }
     }
-    const QList<QPieSlice *> shown = Series1->slices();
-    const double sum = slices.file + slices.free + slices.usage;
-    QPieSlice *largest = shown.front();
-    for (int i = 0; i < 3; ++i) {
-        QPieSlice *slice = shown[i];
-        const double value = parts[i].second.first;
-        slice->setValue(value);
-        slice->setLabel(QStringLiteral("%1 %").arg(m_locale.toString(sum > 0 ? 100 * value / sum : 0, 'f', 1)));
-        slice->setLabelVisible(value > 0);
-        if (value > largest->value())
-            largest = slice;
-    }
-    // The largest slice stands out by 30 % of the radius.
-    for (QPieSlice *slice : shown) {
-        slice->setExploded(slice == largest);
-        slice->setExplodeDistanceFactor(0.3);
+    const DiskFigures::PieLook look = DiskFigures::pieLook(slices, m_locale);
+    // Every repaint of the chart puts the whole window on screen again, ten
+    // times a second while recording: the pie is only told what it would show
+    // differently.
+    if (!DiskFigures::samePie(look, m_shownPie)) {
+        m_shownPie = look;
+        const QList<QPieSlice *> shown = Series1->slices();
+        for (std::size_t i = 0; i < 3; ++i) {
+            QPieSlice *slice = shown[static_cast<int>(i)];
+            slice->setValue(parts[i].second.first);
+            slice->setLabel(QStringLiteral("%1 %").arg(m_locale.toString(100 * look.shares[i], 'f', 1)));
+            slice->setLabelVisible(!look.labels[i].isEmpty());
+            // The largest slice stands out by 30 % of the radius.
+            slice->setExploded(i == look.largest);
+            slice->setExplodeDistanceFactor(0.3);
+        }
     }
 
     Lbl_Free->setText(DiskFigures::format(static_cast<double>(free), m_locale));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "diskfigures.h"
+
 #include <QLocale>
 #include <QWidget>
 
@@ -37,4 +39,5 @@ private:
     std::function<QString()> m_filePath;
     std::function<QString()> m_drivePath;
     QLocale m_locale;
+    DiskFigures::PieLook m_shownPie;
 };

@@ -66,6 +66,18 @@ QLabel *caption(QWidget *parent, const char *text, QRect geometry)
 const QString PauseCaption = QStringLiteral("Pause");
 const QString ResumeCaption = QStringLiteral("Resume");
 
+// A progress bar paints at once on each change, and each paint puts the
+// whole window on screen again (in software where there is no GPU). Set with
+// its updates held, the gauge is painted with the rest of the refresh.
+void setGauge(QProgressBar *gauge, int value)
+{
+    if (gauge->value() == value)
+        return;
+    gauge->setUpdatesEnabled(false);
+    gauge->setValue(value);
+    gauge->setUpdatesEnabled(true);
+}
+
 } // namespace
 
 RecorderPage::RecorderPage(Setup setup, QWidget *parent)
@@ -413,8 +425,8 @@ void RecorderPage::TimerRegistrazioneTimer()
 {
     Lbl_DurataRegistrazione->setText(QString::number(DiskFigures::roundHalfEven(m_record->GetRecordedSeconds()))
                                      + QStringLiteral(" Sec"));
-    ProgressSX->setValue(DiskFigures::gaugePercent(m_record->GetLevelLeft()));
-    ProgressDX->setValue(DiskFigures::gaugePercent(m_record->GetLevelRight()));
+    setGauge(ProgressSX, DiskFigures::gaugePercent(m_record->GetLevelLeft()));
+    setGauge(ProgressDX, DiskFigures::gaugePercent(m_record->GetLevelRight()));
     diskUsage->refresh();
 }
 

@@ -56,3 +56,27 @@ TEST(DiskFigures, HalvesRoundToEvenForSecondsAndGauges)
     EXPECT_EQ(gaugePercent(4096), 12) << "12.5 % rounds to the even 12";
     EXPECT_EQ(gaugePercent(12288), 38) << "37.5 % rounds to the even 38";
 }
+
+// The pie is drawn again only when it would look different.
+TEST(DiskFigures, APieIsTheSameUntilALabelTheLargestOrAVisibleShareChanges)
+{
+    const QLocale c = QLocale::c();
+    const PieLook shown = pieLook({3, 400'000, 600'000}, c);
+    EXPECT_EQ(shown.labels[0], QStringLiteral("0.0 %"));
+    EXPECT_EQ(shown.largest, 2u);
+    const struct
+    {
+        Slices next;
+        bool same;
+        const char *why;
+    } cases[] = {
+        {{3, 400'000, 600'000}, true, "the same figures"},
+        {{4, 400'000, 600'000}, true, "the file grew by a ten-millionth of the pie"},
+        {{0, 400'000, 600'000}, false, "the file's label goes"},
+        {{3, 400'200, 599'800}, false, "a share moved by two ten-thousandths, the labels alike"},
+        {{3, 401'000, 599'000}, false, "a label changed"},
+        {{3, 600'000, 400'000}, false, "another slice stands out"},
+    };
+    for (const auto &one : cases)
+        EXPECT_EQ(samePie(pieLook(one.next, c), shown), one.same) << one.why;
+}

@@ -21,6 +21,33 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
+namespace {
+
+// Calls back on every event of one type a widget gets.
+class EventWatch final : public QObject
+{
+public:
+    EventWatch(QObject *target, QEvent::Type type, std::function<void()> seen)
+        : m_type(type), m_seen(std::move(seen))
+    {
+        target->installEventFilter(this);
+    }
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == m_type)
+            m_seen();
+        return false;
+    }
+
+private:
+    QEvent::Type m_type;
+    std::function<void()> m_seen;
+};
+
+} // namespace
+
 class RecorderPageTest : public ::testing::Test
 {
 protected:
@@ -261,4 +288,32 @@ TEST_F(RecorderPageTest, AControlThatCannotBeMadeLeavesEmptyListsAndNoError)
     EXPECT_EQ(page().cbDevice->count(), 0);
     QTest::mouseClick(page().btnRecord, Qt::LeftButton);
     EXPECT_EQ(dialogs.messages, QStringList{QStringLiteral("Selezionare il dispositivo di registrazione")});
+}
+
+// Each paint puts the whole window on screen again: a tick's gauges are
+// painted with the figures of the same tick, not one by one before them.
+TEST_F(RecorderPageTest, ATickPaintsTheGaugesWithItsFigures)
+{
+    page().show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&page()));
+    page().visit();
+    choose(page().cbDevice, 0);
+    QTest::mouseClick(page().btnRecord, Qt::LeftButton);
+    QFile file(folder() + QLatin1Char('/') + page().Lbl_File->text());
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_EQ(file.write(QByteArray(3000, 'x')), 3000);
+    ASSERT_TRUE(file.flush());
+    tick();
+
+    QStringList seen; // the file size shown whenever the gauge paints
+    QLabel *size = page().diskUsage->Lbl_Filesize;
+    EventWatch watch(page().ProgressSX, QEvent::Paint, [&] { seen << size->text(); });
+    ASSERT_EQ(file.write(QByteArray(3000, 'x')), 3000);
+    ASSERT_TRUE(file.flush());
+    control().left = 20000;
+    tick();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(page().ProgressSX->value(), 61);
+    ASSERT_FALSE(seen.isEmpty());
+    EXPECT_EQ(seen.front(), size->text()) << "painted before the tick's figures were shown";
 }
