@@ -27,6 +27,9 @@ std::string descriptionPath(int id)
     return "/Radio/schedaRadio.asp?Id=" + std::to_string(id);
 }
 
+// The wave greets a few times, then rests: once a station plays, the player
+// covers this page, and a page the engine thinks is in view is drawn for as
+// long as it moves.
 std::string accessPage(const ServiceContext &context)
 {
     const std::string body = R"(<style>
@@ -38,9 +41,10 @@ background:radial-gradient(circle at 25% 20%,#24344a 0,#101418 60%)}
 .pick{display:inline-block;padding:10px 18px;border-radius:24px;background:#1f2a36;border:1px solid #36506b;font-size:14px}
 .arrow{color:#ffc857;font-weight:bold;margin-left:6px}
 .wave{margin:26px auto 0;display:flex;gap:5px;justify-content:center;align-items:flex-end;height:34px}
-.wave i{display:block;width:6px;background:#ff7a59;border-radius:3px;animation:eq 1.1s infinite ease-in-out}
+.wave i{display:block;width:6px;height:6px;background:#ff7a59;border-radius:3px;animation:eq 1.1s 4 ease-in-out}
 .wave i:nth-child(2n){background:#ffc857;animation-delay:.2s}.wave i:nth-child(3n){animation-delay:.45s}
 @keyframes eq{0%,100%{height:6px}50%{height:32px}}
+@media (prefers-reduced-motion:reduce){.wave i{animation:none}}
 </style>
 <div class="hero">
 <div class="brand">Sonvela</div>
