@@ -8,6 +8,7 @@
 #include "platform/qtproxysession.h"
 #include "platform/randomsource.h"
 #include "platform/singleinstance.h"
+#include "platform/softwarescene.h"
 #include "platform/standinlauncher.h"
 #include "platform/wallclock.h"
 #include "platform/xdgautostart.h"
@@ -73,6 +74,7 @@ int main(int argc, char **argv)
         return 0;
     }
 
+    chooseSceneForThisDesktop();
     // The proxy relay must be in force before the first web view exists.
     ProxyRelay relay;
     QtProxySession proxy(relay);
