@@ -52,3 +52,14 @@ QByteArray withProcessModel(const QByteArray &flags, const QByteArray &model)
     words.append(model);
     return words.join(' ');
 }
+
+QByteArray withSwitch(const QByteArray &flags, const QByteArray &name, const QByteArray &value)
+{
+    QList<QByteArray> words = wordsOf(flags);
+    for (const QByteArray &word : std::as_const(words)) {
+        if (word == name || word.startsWith(name + '='))
+            return words.join(' ');
+    }
+    words.append(name + '=' + value);
+    return words.join(' ');
+}

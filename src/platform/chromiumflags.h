@@ -11,3 +11,7 @@ QByteArray withFeaturesDisabled(const QByteArray &flags, const QStringList &feat
 // Adds `model` (a switch such as --process-per-site) unless the flags
 // already choose how pages are spread over processes.
 QByteArray withProcessModel(const QByteArray &flags, const QByteArray &model);
+
+// Adds `name`=`value` (a switch such as --audio-buffer-size) unless the
+// flags already give that switch.
+QByteArray withSwitch(const QByteArray &flags, const QByteArray &name, const QByteArray &value);

@@ -49,4 +49,16 @@ TEST(ChromiumFlags, ProcessModelIsAddedOnlyWhenNoneIsChosen)
     EXPECT_EQ(withProcessModel(once, ours), once);
 }
 
+TEST(ChromiumFlags, ASwitchIsAddedOnlyWhenNotGiven)
+{
+    const std::pair<QByteArray, QByteArray> cases[] = {
+        {"", "--audio-buffer-size=2048"},
+        {"--no-sandbox", "--no-sandbox --audio-buffer-size=2048"},
+        {"--audio-buffer-size=512 --no-sandbox", "--audio-buffer-size=512 --no-sandbox"},
+        {"--audio-buffer-size-x=1", "--audio-buffer-size-x=1 --audio-buffer-size=2048"},
+    };
+    for (const auto &[flags, expected] : cases)
+        EXPECT_EQ(withSwitch(flags, "--audio-buffer-size", "2048"), expected) << flags.constData();
+}
+
 } // namespace
