@@ -59,6 +59,7 @@ private:
     void refreshDevices();
     void clearDevices();
     GstDevice *device() const;
+    static void setCaptureBlocks(GstElement *source);
     GstElement *buildPipeline(int channels, int rate);
     GstElement *encoderBin();
     void checkElements() const;
