@@ -89,6 +89,9 @@ QString ListeningDriver::run(const QString &command, TFrm_Sonvela &window)
         clickTab(window, 1);
     } else if (command == QLatin1String("record")) {
         return record(window);
+    } else if (command.startsWith(QLatin1String("grab "))) {
+        if (!window.grab().save(command.mid(5)))
+            return QStringLiteral("could not save the picture");
     } else if (command == QLatin1String("windows")) {
         QStringList shown;
         for (QWidget *widget : QApplication::topLevelWidgets()) {

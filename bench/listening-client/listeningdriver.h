@@ -10,7 +10,8 @@ class TFrm_Sonvela;
 // catalogue tab in front), "player" (click the first most-clicked station,
 // as a person picks one), "tray" (hide the window as the tray's hide
 // does), "restore", "recorder" (the recorder tab in front) and "record"
-// (the sound server's monitor, MP3, Rec); "windows" lists the windows shown. Each is answered on standard error
+// (the sound server's monitor, MP3, Rec); "windows" lists the windows shown; "grab FILE"
+// saves a picture of the main window. Each is answered on standard error
 // with "listening-driver ok|failed <command> [<detail>]". Only the
 // benchmark's build of the client has one.
 class ListeningDriver final : public QObject
