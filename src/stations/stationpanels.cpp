@@ -9,6 +9,8 @@
 #include <QTabBar>
 #include <QTabWidget>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int EntryWidth = 130;
@@ -96,6 +98,8 @@ QWidget *StationPanels::buildPage(int panel, const QString &barPrefix, const QSt
         label->hide();
         connect(label, &ClickableLabel::clicked, this, [this, panel, n] { Q_EMIT entryClicked(panel, n); });
         connect(label, &ClickableLabel::hovered, this, [this, panel, n] { onEntryHovered(panel, n); });
+        connect(label, &ClickableLabel::stepped, this, [this, panel, label](int direction) { step(panel, label, direction); });
+        label->setDescriber([this, panel, n] { return entryDescription(panel, n); });
         p.entries[static_cast<std::size_t>(n)] = label;
         p.order.push_back(label);
         if (n < 15) {
@@ -143,6 +147,7 @@ ClickableLabel *StationPanels::buildSideLabel(QWidget *parent, const char *name,
     label->setStyleSheet(QStringLiteral("color: white; background: transparent; font-size: 9px; font-weight: bold;"));
     connect(label, &ClickableLabel::clicked, this, [this, tag] { Q_EMIT sideClicked(tag); });
     connect(label, &ClickableLabel::hovered, this, [this, tag] { onSideHovered(tag); });
+    label->setDescriber([this, tag] { return sideDescription(tag); });
     return label;
 }
 
@@ -241,12 +246,34 @@ void StationPanels::moveToTop(Panel &panel, QWidget *item)
 void StationPanels::layout(Panel &panel)
 {
     int y = 0;
+    QWidget *previous = nullptr;
     for (QWidget *item : panel.order) {
         if (item->isHidden())
             continue;
-        const int height = qobject_cast<ClickableLabel *>(item) ? EntryHeight : SeparatorHeight;
-        item->setGeometry(0, y, EntryWidth, height);
-        y += height;
+        const bool entry = qobject_cast<ClickableLabel *>(item);
+        item->setGeometry(0, y, EntryWidth, entry ? EntryHeight : SeparatorHeight);
+        y += entry ? EntryHeight : SeparatorHeight;
+        // Tab goes down the panel as the eye does.
+        if (entry && previous)
+            QWidget::setTabOrder(previous, item);
+        if (entry)
+            previous = item;
+    }
+}
+
+void StationPanels::step(int panel, ClickableLabel *from, int direction)
+{
+    const std::vector<QWidget *> &order = m_panels[static_cast<std::size_t>(panel)].order;
+    auto at = std::find(order.begin(), order.end(), from);
+    if (at == order.end())
+        return;
+    // The next shown entry that way; none past either end.
+    while (direction < 0 ? at != order.begin() : std::next(at) != order.end()) {
+        at = direction < 0 ? std::prev(at) : std::next(at);
+        if (qobject_cast<ClickableLabel *>(*at) && !(*at)->isHidden()) {
+            (*at)->setFocus(Qt::TabFocusReason);
+            return;
+        }
     }
 }
 
@@ -267,33 +294,45 @@ bool StationPanels::eventFilter(QObject *watched, QEvent *event)
     return QObject::eventFilter(watched, event);
 }
 
+QString StationPanels::entryDescription(int panel, int slot) const
+{
+    return m_text(49) + QLatin1Char(' ') + m_name(panel, slot);
+}
+
+QString StationPanels::sideDescription(int tag) const
+{
+    switch (tag) {
+    case 2:
+        return m_text(87);
+    case 3:
+        return m_text(88);
+    case 12:
+        return m_text(13);
+    case 9:
+        return m_text(46);
+    case 8:
+        return m_text(45);
+    default:
+        return QString();
+    }
+}
+
 void StationPanels::onEntryHovered(int panel, int slot)
 {
     hideAllBars();
     if (QLabel *b = bar(panel, barNumberFor(panel, slot)))
         b->show();
-    describe(m_text(49) + QLatin1Char(' ') + m_name(panel, slot));
+    describe(entryDescription(panel, slot));
 }
 
 void StationPanels::onSideHovered(int tag)
 {
-    switch (tag) {
-    case 2:
-    case 3:
-    case 12:
+    // The arrows leave the bars as they are.
+    if (tag == 2 || tag == 3 || tag == 12) {
         hideAllBars();
-        describe(tag == 2 ? m_text(87) : tag == 3 ? m_text(88) : m_text(13));
         m_sideBars[static_cast<std::size_t>(tag)]->show();
-        break;
-    case 9:
-        describe(m_text(46));
-        break;
-    case 8:
-        describe(m_text(45));
-        break;
-    default:
-        break;
     }
+    describe(sideDescription(tag));
 }
 
 void StationPanels::describe(const QString &text)

@@ -73,6 +73,11 @@ private:
     void moveToTop(Panel &panel, QWidget *item);
     void layout(Panel &panel);
     void describe(const QString &text);
+    // What the description line says over an entry or a side control.
+    QString entryDescription(int panel, int slot) const;
+    QString sideDescription(int tag) const;
+    // An arrow on an entry: focus to the next shown entry of its panel.
+    void step(int panel, ClickableLabel *from, int direction);
     void onEntryHovered(int panel, int slot);
     void onSideHovered(int tag);
     void onPageChanged(int index);
