@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QTabWidget>
+#include <QVariant>
 
 namespace {
 
@@ -35,6 +36,9 @@ bool LanguageApplier::setCaption(QObject *control, const QString &caption)
         label->setText(caption);
     } else if (auto *button = qobject_cast<QAbstractButton *>(control)) {
         button->setText(caption);
+        // A button of a numbered row keeps its row in its name ("Change 3").
+        if (const QVariant slot = button->property("slot"); slot.isValid())
+            button->setAccessibleName(caption + QLatin1Char(' ') + slot.toString());
     } else if (auto *group = qobject_cast<QGroupBox *>(control)) {
         group->setTitle(caption);
     } else if (auto *widget = qobject_cast<QWidget *>(control); widget && widget->isWindow()) {

@@ -42,7 +42,20 @@ QString cell(const QTableWidget *grid, int row, int column)
 
 void setCell(QTableWidget *grid, int row, int column, const QString &text)
 {
-    grid->setItem(row, column, new QTableWidgetItem(text));
+    auto *item = new QTableWidgetItem(text);
+    // A blank cell would be nameless to a screen reader: it says its column.
+    const QTableWidgetItem *header = grid->horizontalHeaderItem(column);
+    if (text.isEmpty() && header)
+        item->setData(Qt::AccessibleTextRole, header->text());
+    grid->setItem(row, column, item);
+}
+
+// A button of a numbered row says its row to screen readers ("Cambia 3");
+// the language applier keeps the name with the caption.
+void nameWithSlot(QPushButton *button, int slot)
+{
+    button->setProperty("slot", slot);
+    button->setAccessibleName(button->text() + QLatin1Char(' ') + QString::number(slot));
 }
 
 const QString NoPickText = QStringLiteral("Nessuna radio selezionata");
@@ -150,6 +163,11 @@ QWidget *TFrm_GestioneOpzioni::buildStartupPage()
         label(QStringLiteral("Lbl_Msn"), QStringLiteral("Attiva plug-in per la musica di MSN Messenger")), 4, 1, 1, 2);
     grid->setRowStretch(5, 1);
 
+    // The caption beside each box is its name for screen readers.
+    const std::pair<QCheckBox *, const char *> captions[] = { { m_autorun, "Lbl_AvvioAutomatico" },
+        { m_autoPlay, "Lbl_EsecuzioneRadio" }, { m_search, "Lbl_Google" }, { m_messenger, "Lbl_Msn" } };
+    for (const auto &[box, name] : captions)
+        findChild<QLabel *>(QLatin1String(name))->setBuddy(box);
     connect(m_autoPlay, &QCheckBox::toggled, this, &TFrm_GestioneOpzioni::showStartupStation);
     showStartupStation(false);
     return page;
@@ -167,6 +185,8 @@ QWidget *TFrm_GestioneOpzioni::buildStationsPage()
         QPushButton *change = button(QStringLiteral("BitBtn%1").arg(changeButtonNumber(slot)), QStringLiteral("Cambia"));
         connect(clear, &QPushButton::clicked, this, [this, slot] { BitBtn8Click(slot); });
         connect(change, &QPushButton::clicked, this, [this, slot] { BitBtn3Click(slot); });
+        nameWithSlot(clear, slot);
+        nameWithSlot(change, slot);
         grid->addWidget(clear, slot - 1, 0);
         grid->addWidget(change, slot - 1, 1);
         grid->addWidget(label(QStringLiteral("Lbl_R_") + number, QStringLiteral("Radio %1:").arg(slot)), slot - 1, 2);
@@ -207,6 +227,7 @@ QWidget *TFrm_GestioneOpzioni::buildPlaylistPage()
     auto *timer = new QHBoxLayout;
     timer->addWidget(m_playlist);
     timer->addWidget(label(QStringLiteral("Lbl_Emittenti"), QStringLiteral("Attiva timer")), 1);
+    findChild<QLabel *>(QStringLiteral("Lbl_Emittenti"))->setBuddy(m_playlist);
     auto *buttons = new QHBoxLayout;
     QPushButton *remove = button(QStringLiteral("BitBtn13"), QStringLiteral("Cancella emittente"));
     QPushButton *add = button(QStringLiteral("BitBtn14"), QStringLiteral("Aggiungi emittente"));
@@ -344,6 +365,10 @@ void TFrm_GestioneOpzioni::setPlaylistRows(const std::vector<PlaylistRow> &rows)
         setCell(m_timerHidden, row, 1, entry.stationId);
         setCell(m_timerHidden, row, 2, entry.stationName);
         setCell(m_timerHidden, row, 3, entry.stationLabel);
+    }
+    for (int row = static_cast<int>(rows.size()); row < count; ++row) {
+        for (int column = 0; column < m_timerShown->columnCount(); ++column)
+            setCell(m_timerShown, row, column, QString());
     }
 }
 

@@ -125,8 +125,9 @@ void RecorderPage::buildControls()
         {"Device:", &cbDevice}, {"Mixer:", &cbSource}, {"Format:", &cbFormat}, {"Wave Format:", &cbPara}};
     const char *names[] = {"cbDevice", "cbSource", "cbFormat", "cbPara"};
     for (int i = 0; i < 4; ++i) {
-        caption(this, lists[i].first, QRect(10, 10 + 28 * i, 84, 22));
+        QLabel *name = caption(this, lists[i].first, QRect(10, 10 + 28 * i, 84, 22));
         auto *list = new QComboBox(this);
+        name->setBuddy(list); // the caption names the list for screen readers
         list->setObjectName(QLatin1String(names[i]));
         list->setGeometry(96, 10 + 28 * i, 214, 22);
         *lists[i].second = list;
@@ -140,8 +141,9 @@ void RecorderPage::buildControls()
 
     const std::pair<const char *, QProgressBar **> gauges[] = {{"SX", &ProgressSX}, {"DX", &ProgressDX}};
     for (int i = 0; i < 2; ++i) {
-        caption(this, gauges[i].first, QRect(326, 12 + 22 * i, 24, 16));
+        QLabel *name = caption(this, gauges[i].first, QRect(326, 12 + 22 * i, 24, 16));
         auto *gauge = new QProgressBar(this);
+        name->setBuddy(gauge);
         gauge->setObjectName(QLatin1String(i == 0 ? "ProgressSX" : "ProgressDX"));
         gauge->setRange(0, 100);
         gauge->setValue(50);
@@ -149,8 +151,9 @@ void RecorderPage::buildControls()
         gauge->setGeometry(352, 13 + 22 * i, 190, 14);
         *gauges[i].second = gauge;
     }
-    caption(this, "Volume", QRect(326, 60, 60, 20));
+    QLabel *volume = caption(this, "Volume", QRect(326, 60, 60, 20));
     TB_Volume = new QSlider(Qt::Horizontal, this);
+    volume->setBuddy(TB_Volume);
     TB_Volume->setObjectName(QStringLiteral("TB_Volume"));
     TB_Volume->setRange(0, 100);
     TB_Volume->setValue(100);
