@@ -1,5 +1,6 @@
 #include "programwindows.h"
 
+#include "platform/assistivebus.h"
 #include "platform/desktopshell.h"
 #include "platform/mprisnowplaying.h"
 #include "platform/platformfactory.h"
@@ -75,6 +76,8 @@ int main(int argc, char **argv)
     }
 
     chooseSceneForThisDesktop();
+    exposeWebPagesToAssistiveTools(bus);
+
     // The proxy relay must be in force before the first web view exists.
     ProxyRelay relay;
     QtProxySession proxy(relay);

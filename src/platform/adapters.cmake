@@ -13,6 +13,7 @@ add_library(sonvela_platform_net STATIC
   mprisplayeradaptor.cpp mprisplayeradaptor.h
   mprisnowplaying.cpp mprisnowplaying.h
   singleinstance.cpp singleinstance.h
-  standinlauncher.cpp standinlauncher.h)
+  standinlauncher.cpp standinlauncher.h
+  assistivebus.cpp assistivebus.h)
 target_link_libraries(sonvela_platform_net PUBLIC sonvela_platform_api
   Qt6::Network Qt6::DBus sonvela_flags)
