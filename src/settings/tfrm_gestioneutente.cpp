@@ -61,9 +61,14 @@ TFrm_GestioneUtente::TFrm_GestioneUtente(
     m_login = adopt(createBrowser(loginPage), this, QStringLiteral("WB_LogIn"));
 
     auto *loginLayout = new QVBoxLayout(loginPage);
-    loginLayout->addWidget(new QLabel(QStringLiteral("User name (mail)"), loginPage));
+    auto *userCaption = new QLabel(QStringLiteral("User name (mail)"), loginPage);
+    auto *passwordCaption = new QLabel(QStringLiteral("Password"), loginPage);
+    // The captions name their fields for screen readers.
+    userCaption->setBuddy(m_user);
+    passwordCaption->setBuddy(m_password);
+    loginLayout->addWidget(userCaption);
     loginLayout->addWidget(m_user);
-    loginLayout->addWidget(new QLabel(QStringLiteral("Password"), loginPage));
+    loginLayout->addWidget(passwordCaption);
     loginLayout->addWidget(m_password);
     auto *actions = new QHBoxLayout;
     actions->addWidget(clear);

@@ -78,6 +78,7 @@ void SudokuBoard::buildControls()
 
     m_play = new SudokuGridWidget(m_givens, m_errorMarks, this);
     m_play->setObjectName(QStringLiteral("Sg_Sudoku2"));
+    m_play->setAccessibleName(QStringLiteral("Sudoku"));
     m_play->move(GridLeft, GridTop);
     m_play->hide();
     connect(m_play, &SudokuGridWidget::keyReleased, this, &SudokuBoard::Sg_Sudoku2KeyUp);

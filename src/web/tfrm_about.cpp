@@ -24,6 +24,7 @@ TFrm_About::TFrm_About(const Deployment &deployment, Shell &shell, QWidget *pare
     picture->setGeometry(10, 10, 168, 49);
     picture->setPixmap(WebImages::productPicture());
     picture->setCursor(Qt::PointingHandCursor);
+    picture->setAccessibleName(site); // a picture has no caption to be read
     connect(picture, &ClickableLabel::clicked, this, [this, site] { m_shell.open(site); });
     link(site, site, QRect(10, 64, 180, 32), "Lbl_Sito");
 

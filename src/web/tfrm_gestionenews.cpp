@@ -72,10 +72,12 @@ void TFrm_GestioneNews::buildWindow()
         m_buttons[static_cast<std::size_t>(category - 1)] = button;
         auto *label = WebLook::caption(QString::fromUtf8(Captions[category - 1]), this, QRect(34, top, 260, 15));
         label->setObjectName(QStringLiteral("Lbl_News%1").arg(category));
+        label->setBuddy(button); // the caption names the button for screen readers
     }
     WebLook::caption(QStringLiteral("Durata esposizione news"), this, QRect(10, 272, 300, 16), true);
-    WebLook::caption(QStringLiteral("Secondi:"), this, QRect(14, 296, 60, 18));
+    QLabel *seconds = WebLook::caption(QStringLiteral("Secondi:"), this, QRect(14, 296, 60, 18));
     m_edit = new QLineEdit(QString::number(DefaultDelay), this);
+    seconds->setBuddy(m_edit);
     m_edit->setObjectName(QStringLiteral("Edit1"));
     m_edit->setGeometry(76, 294, 60, 22);
     m_edit->setMaxLength(9);
