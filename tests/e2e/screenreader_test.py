@@ -33,12 +33,10 @@ def actions(n):
     return [n.queryAction().getName(i) for i in range(n.queryAction().nActions)] if 'Action' in pyatspi.utils.listInterfaces(n) else []
 def reach(n):  # what a person can reach now: shown subtrees, and the menus
     yield n
-    shown = []
     with contextlib.suppress(Exception):  # a page may drop nodes while it is walked
-        shown = [c for c in n if c and ('popup menu' in (n.getRoleName(), c.getRoleName())
-                                        or c.getState().contains(pyatspi.STATE_VISIBLE))]
-    for c in shown:
-        yield from reach(c)
+        for c in [c for c in n if c and ('popup menu' in (n.getRoleName(), c.getRoleName())
+                                         or c.getState().contains(pyatspi.STATE_VISIBLE))]:
+            yield from reach(c)
 def find(role, name=None, within=None):
     within = within or next(a for a in pyatspi.Registry.getDesktop(0) if a and a.name == 'Sonvela')
     return [n for n in reach(within) if n.getRoleName() == role and name in (None, n.name)]
@@ -47,15 +45,17 @@ def press(node):
         node.queryAction().doAction(actions(node).index('Press'))
 ACTED = {'push button', 'check box', 'radio button', 'combo box', 'page tab', 'menu item', 'toggle button', 'link'}
 NAMED = ACTED | {'slider', 'spin button', 'table cell', 'entry', 'password text'}
-faults = set()
+faults, names = set(), set()
 def walk(window):
     for tab in [None] + find('page tab', within=window):
         tab and (press(tab), time.sleep(1.5))
         for n in reach(window):
             with contextlib.suppress(Exception):  # gone meanwhile
                 role, acts, name = n.getRoleName(), actions(n), n.name.strip()
+                names.add(name)
                 # A scroll bar is announced by its role and direction; no desktop names one.
-                if (role in NAMED or set(acts) - {'SetFocus'}) and role != 'scroll bar' and not name:
+                typed = role == 'text' and n.getState().contains(pyatspi.STATE_EDITABLE)  # a field
+                if (role in NAMED or typed or set(acts) - {'SetFocus'}) and role != 'scroll bar' and not name:
                     faults.add('%s without a name in %s' % (role, n.parent.name or n.parent.getRoleName()))
                 if role in ACTED and n.getState().contains(pyatspi.STATE_ENABLED) and not acts:
                     faults.add('%s "%s" without an action' % (role, name))
@@ -71,11 +71,12 @@ def loud():  # a second of the null sink's monitor, in unsigned bytes: silence i
     return sound and math.sqrt(sum((x - 128) ** 2 for x in sound) / len(sound)) > 2
 wait('the station playing', loud, 60)
 walk(find('application')[0])
-press(find('menu item', 'Radio Personali')[0])
-options = wait('the options window', lambda: find('dialog', 'Opzioni Sonvela')[0])
-wait('"Cambia 3" and "Cancella 3"', lambda: find('push button', 'Cambia 3') and find('push button', 'Cancella 3'))
-walk(options)
-press(find('push button', 'Esci senza salvare')[0])
+for item, title, close in (('About', 'About - Sonvela by Velmora', 'Esci'), ('News e Meteo', 'Gestione news', 'Chiudi'),
+                           ('Informazioni utente', 'Opzioni utente', 'Esci senza salvare'), ('Radio Personali', 'Opzioni Sonvela', 'Esci senza salvare')):
+    press(find('menu item', item)[0])
+    walk(window := wait(title, lambda: find('dialog', title)[0]))
+    press(find('push button', close, within=window)[0])
+faults |= {'no button "%s"' % name for name in ('Cambia 3', 'Cancella 3') if name not in names}
 if faults:
     raise SystemExit('\n'.join(sorted(faults)))
 press(find('menu item', 'English')[0])
