@@ -365,7 +365,7 @@ void TFrm_Sonvela::connectMenus()
     connect(m.Atuttoschermo1, &QAction::triggered, m_modes, &WindowModes::Atuttoschermo1Click);
     connect(m.Riduciaicona1, &QAction::triggered, m_modes, &WindowModes::Riduciaicona1Click);
     connect(m_tray->Ripristina1, &QAction::triggered, m_modes, &WindowModes::Ripristina1Click);
-    connect(m_tray, &TrayIcon::doubleClicked, m_modes, &WindowModes::Ripristina1Click);
+    connect(m_tray, &TrayIcon::activated, m_modes, &WindowModes::Ripristina1Click);
 
     using Link = SponsorLinks::Link;
     const std::pair<QAction *, Link> links[] = {

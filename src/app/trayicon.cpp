@@ -54,8 +54,9 @@ TrayIcon::TrayIcon(QObject *parent)
     m_icon->setContextMenu(PopupMenu1);
     m_icon->setToolTip(QString::fromUtf8(DesignHint));
     connect(m_icon, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
-        if (reason == QSystemTrayIcon::DoubleClick)
-            Q_EMIT doubleClicked();
+        // StatusNotifierItem hosts (KDE, GNOME) send only single activations.
+        if (reason == QSystemTrayIcon::Trigger || reason == QSystemTrayIcon::DoubleClick)
+            Q_EMIT activated();
     });
 }
 

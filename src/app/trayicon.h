@@ -38,7 +38,9 @@ public:
     void rebuildFavourites();
 
 Q_SIGNALS:
-    void doubleClicked();
+    // A click or a double click on the icon: the desktop's way to ask for
+    // the window.
+    void activated();
     void radioEntryTriggered(int panel, int slot);
 
 private:

@@ -119,7 +119,7 @@ TEST_F(ShownWindowTest, WithoutATrayMinimisingKeepsTheWindowReachable)
     modes.Riduciaicona1Click();
     EXPECT_TRUE(window->isVisible());
     EXPECT_TRUE(window->isMinimized());
-    Q_EMIT window->tray().doubleClicked();
+    Q_EMIT window->tray().activated();
     EXPECT_TRUE(window->isVisible());
     EXPECT_FALSE(window->isMinimized());
     EXPECT_TRUE(modes.compact());
