@@ -5,6 +5,7 @@ add_library(sonvela_platform_net STATIC
   proxyrequest.cpp proxyrequest.h
   relayendpoint.cpp relayendpoint.h
   relayroute.cpp relayroute.h
+  desktopproxy.cpp desktopproxy.h
   relayconnection.cpp relayconnection.h
   relayserver.cpp relayserver.h
   proxyrelay.cpp proxyrelay.h

@@ -8,6 +8,7 @@ ProxyRelay::ProxyRelay(QObject *parent)
     m_thread.setObjectName(QStringLiteral("ProxyRelay"));
     m_server->moveToThread(&m_thread);
     connect(&m_thread, &QThread::finished, m_server, &QObject::deleteLater);
+    connect(m_server, &RelayServer::upstreamReached, this, &ProxyRelay::upstreamReached);
     m_thread.start();
 }
 
@@ -41,8 +42,15 @@ QNetworkProxy ProxyRelay::proxy() const
 
 void ProxyRelay::setRoute(RelayRoute route)
 {
-    const QMutexLocker lock(&m_routeLock);
-    m_route = std::move(route);
+    {
+        const QMutexLocker lock(&m_routeLock);
+        m_route = std::move(route);
+    }
+    // A new route has not failed yet.
+    if (m_unreachable) {
+        m_unreachable = false;
+        Q_EMIT upstreamTrouble(false, QString());
+    }
 }
 
 RelayRoute ProxyRelay::route() const
@@ -59,4 +67,12 @@ int ProxyRelay::connectionCount() const
 void ProxyRelay::setHeadTimeout(int milliseconds)
 {
     m_headTimeoutMs = milliseconds;
+}
+
+void ProxyRelay::upstreamReached(bool reached, const QString &proxy)
+{
+    if (reached != m_unreachable)
+        return;
+    m_unreachable = !reached;
+    Q_EMIT upstreamTrouble(m_unreachable, proxy);
 }

@@ -33,7 +33,8 @@ public:
     // The proxy clients use to reach the relay.
     QNetworkProxy proxy() const;
 
-    // Applies to the connections accepted from now on.
+    // Applies to the connections accepted from now on, and ends any trouble
+    // reported for the route before.
     void setRoute(RelayRoute route);
     RelayRoute route() const;
 
@@ -47,12 +48,21 @@ public:
 
     Q_DISABLE_COPY_MOVE(ProxyRelay)
 
+Q_SIGNALS:
+    // On the thread that made the relay, only when the state changes: the
+    // upstream proxy (named "host:port") refused or could not be reached, or
+    // answered again.
+    void upstreamTrouble(bool unreachable, const QString &proxy);
+
 private:
+    void upstreamReached(bool reached, const QString &proxy);
+
     mutable QMutex m_routeLock; // the relay's thread reads the route
     RelayRoute m_route;
     std::atomic<int> m_connections = 0;
     std::atomic<int> m_headTimeoutMs = DefaultHeadTimeoutMs;
     quint16 m_port = 0;
+    bool m_unreachable = false;
     QThread m_thread;
     RelayServer *m_server; // lives on m_thread, deleted when it finishes
 };

@@ -98,7 +98,8 @@ QByteArray ProxyRequest::directHead() const
     return HttpHead::withDefault(HttpHead::closing(head, {"proxy-authorization"}), "Host", m_authority);
 }
 
-QByteArray ProxyRequest::upstreamHead() const
+QByteArray ProxyRequest::upstreamHead(const QByteArray &authorization) const
 {
-    return m_tunnel ? m_head : HttpHead::closing(m_head);
+    const QByteArray head = m_tunnel ? m_head : HttpHead::closing(m_head);
+    return authorization.isEmpty() ? head : HttpHead::withDefault(head, "Proxy-Authorization", authorization);
 }

@@ -24,8 +24,9 @@ public:
     // Host header, no proxy headers, "Connection: close".
     QByteArray directHead() const;
     // The head to send to an upstream proxy: a tunnel request unchanged, any
-    // other with "Connection: close".
-    QByteArray upstreamHead() const;
+    // other with "Connection: close"; with the proxy's own credentials where
+    // the client sent none.
+    QByteArray upstreamHead(const QByteArray &authorization = {}) const;
 
 private:
     ProxyRequest() = default;

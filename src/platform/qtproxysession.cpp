@@ -1,10 +1,14 @@
 #include "qtproxysession.h"
 
+#include "desktopproxy.h"
 #include "proxyrelay.h"
 
 #include <QNetworkProxy>
 
-QtProxySession::QtProxySession(ProxyRelay &relay) : m_relay(relay) {}
+QtProxySession::QtProxySession(ProxyRelay &relay) : m_relay(relay)
+{
+    apply(Access::System, {}, {});
+}
 
 bool QtProxySession::installBeforeWebViews()
 {
@@ -18,6 +22,8 @@ bool QtProxySession::apply(Access access, const QStringList &proxies, const QStr
 {
     RelayRoute route;
     route.bypass = bypass;
+    if (access == Access::System)
+        route.system = &DesktopProxy::forTarget;
     if (access == Access::Proxy) {
         route.upstream = proxies.isEmpty() ? std::nullopt : RelayEndpoint::fromText(proxies.first());
         if (!route.upstream)
@@ -25,4 +31,9 @@ bool QtProxySession::apply(Access access, const QStringList &proxies, const QStr
     }
     m_relay.setRoute(std::move(route));
     return true;
+}
+
+void QtProxySession::onTrouble(TroubleHandler handler)
+{
+    QObject::connect(&m_relay, &ProxyRelay::upstreamTrouble, &m_relay, std::move(handler));
 }

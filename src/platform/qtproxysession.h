@@ -18,10 +18,13 @@ public:
     // application proxy is then left alone.
     bool installBeforeWebViews();
 
+    // System: the desktop's proxy, looked up for each connection; in force
+    // from construction until another access is applied.
     // Proxy: the first entry, "address:port", becomes the upstream proxy; an
     // entry without a usable port is refused (false) and the route stays as it
     // was. Direct: no upstream.
     bool apply(Access access, const QStringList &proxies, const QStringList &bypass) override;
+    void onTrouble(TroubleHandler handler) override;
 
     Q_DISABLE_COPY_MOVE(QtProxySession)
 

@@ -87,7 +87,7 @@ void RelayConnection::readRequestHead()
 
 void RelayConnection::openTarget(const ProxyRequest &request, const QByteArray &leftover)
 {
-    const auto upstream = m_route.upstreamFor(request.target());
+    const auto upstream = m_route.upstreamFor(request.target(), request.isTunnel());
     if (!upstream && !request.isTunnel() && !request.isPlainHttp()) {
         refuse(400, "Bad Request", QStringLiteral("Only http: addresses can be fetched without a proxy server."));
         return;
@@ -95,7 +95,11 @@ void RelayConnection::openTarget(const ProxyRequest &request, const QByteArray &
     const RelayEndpoint endpoint = upstream.value_or(request.target());
     m_targetName = upstream ? QStringLiteral("the proxy server %1:%2").arg(endpoint.host).arg(endpoint.port)
                             : QStringLiteral("%1:%2").arg(endpoint.host).arg(endpoint.port);
-    m_firstBytes = (upstream ? request.upstreamHead() : request.isTunnel() ? QByteArray() : request.directHead())
+    if (upstream)
+        m_upstreamName = QStringLiteral("%1:%2").arg(endpoint.host).arg(endpoint.port);
+    m_firstBytes = (upstream ? request.upstreamHead(upstream->authorization)
+                    : request.isTunnel() ? QByteArray()
+                                         : request.directHead())
                  + leftover;
     m_rewriteResponse = !request.isTunnel();
     m_announceTunnel = request.isTunnel() && !upstream;
@@ -117,6 +121,8 @@ void RelayConnection::openTarget(const ProxyRequest &request, const QByteArray &
 void RelayConnection::targetConnected()
 {
     m_timer.stop();
+    if (!m_upstreamName.isEmpty() && !m_rewriteResponse)
+        Q_EMIT upstreamReached(true, m_upstreamName); // a tunnel's answer is not read here
     m_stage = Stage::Relaying;
     if (m_announceTunnel)
         m_client->write(QByteArrayLiteral("HTTP/1.1 200 Connection established\r\n\r\n"));
@@ -128,6 +134,8 @@ void RelayConnection::targetConnected()
 
 void RelayConnection::targetFailed()
 {
+    if (m_stage == Stage::Connecting && !m_upstreamName.isEmpty())
+        Q_EMIT upstreamReached(false, m_upstreamName);
     if (m_stage == Stage::Connecting)
         refuse(502, "Bad Gateway", QStringLiteral("Cannot reach %1: %2").arg(m_targetName, m_target->errorString()));
     else
@@ -138,8 +146,11 @@ void RelayConnection::timedOut()
 {
     if (m_stage == Stage::RequestHead)
         refuse(408, "Request Timeout", QStringLiteral("The request head did not arrive in time."));
-    else if (m_stage == Stage::Connecting)
+    else if (m_stage == Stage::Connecting) {
+        if (!m_upstreamName.isEmpty())
+            Q_EMIT upstreamReached(false, m_upstreamName);
         refuse(502, "Bad Gateway", QStringLiteral("Cannot reach %1: no answer.").arg(m_targetName));
+    }
     else
         finish(); // closing took too long: drop both sides
 }
@@ -182,6 +193,8 @@ bool RelayConnection::passResponseHead()
             m_client->write(head);
             continue;
         }
+        if (!m_upstreamName.isEmpty()) // 407: the proxy wants credentials it was not given
+            Q_EMIT upstreamReached(head.mid(9, 4) != "407 ", m_upstreamName);
         m_client->write(HttpHead::closing(head) + m_responseHead);
         break;
     }

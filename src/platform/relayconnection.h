@@ -27,6 +27,11 @@ public:
 
     Q_DISABLE_COPY_MOVE(RelayConnection)
 
+Q_SIGNALS:
+    // The upstream proxy (named "host:port") answered, or refused or could
+    // not be reached.
+    void upstreamReached(bool reached, const QString &proxy);
+
 private:
     enum class Stage { RequestHead, Connecting, Relaying, Closing };
 
@@ -52,6 +57,7 @@ private:
     QByteArray m_responseHead;  // the answer's head while it arrives
     bool m_rewriteResponse = false;
     bool m_announceTunnel = false;
+    QString m_upstreamName; // empty: no upstream proxy
     bool m_finished = false;
     QString m_targetName;
     QTimer m_timer; // head, connecting, then closing: none may hang for ever

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 #include <optional>
@@ -9,6 +10,8 @@ struct RelayEndpoint
 {
     QString host;
     quint16 port = 0;
+    // "Basic ..." for a proxy that wants credentials; empty otherwise.
+    QByteArray authorization = {};
 
     // "host:port" or "[v6-address]:port"; nothing when the port is missing,
     // not a number or outside 1..65535, or the host is empty.

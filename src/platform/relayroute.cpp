@@ -1,8 +1,10 @@
 #include "relayroute.h"
 
-std::optional<RelayEndpoint> RelayRoute::upstreamFor(const RelayEndpoint &target) const
+std::optional<RelayEndpoint> RelayRoute::upstreamFor(const RelayEndpoint &target, bool tunnel) const
 {
-    if (!upstream || target.isLoopback() || bypass.contains(target.host, Qt::CaseInsensitive))
+    if (target.isLoopback() || bypass.contains(target.host, Qt::CaseInsensitive))
         return std::nullopt;
-    return upstream;
+    if (upstream || !system)
+        return upstream;
+    return system(target, tunnel);
 }

@@ -32,6 +32,7 @@ void RelayServer::acceptConnections()
     while (QTcpSocket *client = m_server->nextPendingConnection()) {
         auto *connection = new RelayConnection(client, m_routeNow(), *m_headTimeoutMs, this);
         ++*m_connections;
+        connect(connection, &RelayConnection::upstreamReached, this, &RelayServer::upstreamReached);
         connect(connection, &QObject::destroyed, this, [this] { --*m_connections; });
     }
 }

@@ -29,6 +29,10 @@ public:
 
     Q_DISABLE_COPY_MOVE(RelayServer)
 
+Q_SIGNALS:
+    // From the connections: their upstream proxy answered or failed.
+    void upstreamReached(bool reached, const QString &proxy);
+
 private:
     void acceptConnections();
 

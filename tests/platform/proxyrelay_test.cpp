@@ -1,5 +1,6 @@
 #include "scriptedserver.h"
 
+#include "platform/desktopproxy.h"
 #include "platform/proxyrelay.h"
 #include "platform/qtproxysession.h"
 
@@ -410,6 +411,46 @@ INSTANTIATE_TEST_SUITE_P(Table, SessionApply,
                                            ApplyCase{"NoAddress", Access::Proxy, ":8080", false, false},
                                            ApplyCase{"EmptyList", Access::Proxy, nullptr, false, false}),
                          [](const auto &param) { return std::string(param.param.label); });
+
+// Where each request leaves the relay, by the proxy choice and the desktop's
+// variables. 0.0.0.0 reaches this machine on Linux yet is no loopback name:
+// the proxy rules apply to it and nothing leaves the machine.
+TEST_F(RelayTest, ProxyChoiceTable)
+{
+    const QByteArray ok = "HTTP/1.1 200 OK\r\nContent-Length: 0\r\n\r\n";
+    ScriptedServer program(ok, ScriptedServer::After::Close), desktop(ok, ScriptedServer::After::Close),
+        origin(ok, ScriptedServer::After::Close);
+    const QString at = QStringLiteral("127.0.0.1:%1").arg(desktop.port()), user = QStringLiteral("http://us%40er:p%3Ass@") + at;
+    const QString closed = QStringLiteral("http://127.0.0.1:%1").arg(closedPort());
+    struct Row { Access access; QString httpProxy, noProxy; const char *host; ScriptedServer *reached; QByteArray auth; };
+    const Row rows[] = {{Access::Proxy, user, {}, "0.0.0.0", &program, {}}, {Access::Direct, user, {}, "0.0.0.0", &origin, {}},
+        {Access::System, user, {}, "0.0.0.0", &desktop, "Basic dXNAZXI6cDpzcw=="}, {Access::System, at, {}, "0.0.0.0", &desktop, {}},
+        {Access::System, {}, {}, "0.0.0.0", &origin, {}}, {Access::System, user, QStringLiteral("10.0.0.0/8, 0.0.0.0/8"), "0.0.0.0", &origin, {}},
+        {Access::System, user, {}, "localhost", &origin, {}}, {Access::System, closed, {}, "0.0.0.0", nullptr, {}}};
+    QSignalSpy trouble(&relay, &ProxyRelay::upstreamTrouble);
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.httpProxy.toStdString() + " " + row.host + " " + std::to_string(int(row.access)));
+        QProcessEnvironment env; // as the program's start sets it: "host:port" gets a scheme
+        env.insert(QStringLiteral("http_proxy"), row.httpProxy);
+        qputenv("http_proxy", DesktopProxy::withSchemes(env).value(QStringLiteral("http_proxy"), row.httpProxy).toUtf8());
+        qputenv("no_proxy", row.noProxy.toUtf8());
+        ASSERT_TRUE(session.apply(row.access, {QStringLiteral("127.0.0.1:%1").arg(program.port())}, {}));
+        ScriptedServer *servers[] = {&program, &desktop, &origin};
+        const qsizetype before[] = {program.received().size(), desktop.received().size(), origin.received().size()};
+        const QByteArray answer = exchange("GET http://" + QByteArray(row.host) + ':' + portText(origin.port()) + "/ HTTP/1.1\r\n\r\n");
+        EXPECT_TRUE(answer.startsWith(row.reached ? "HTTP/1.1 200" : "HTTP/1.1 502")) << answer.constData();
+        for (std::size_t i = 0; i < 3; ++i)
+            EXPECT_EQ(servers[i]->received().size() - before[i], servers[i] == row.reached ? 1 : 0) << i;
+        const bool authorized = row.reached == &desktop && desktop.received().last().contains("Proxy-Authorization: " + row.auth);
+        EXPECT_EQ(authorized, !row.auth.isEmpty());
+    }
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !trouble.isEmpty(); }, WaitMs));
+    EXPECT_EQ(trouble, (QList<QVariantList>{{true, closed.mid(7)}})) << "once, for the proxy that cannot be reached";
+    qputenv("no_proxy", "*.skip.invalid,.dot.invalid"); // wildcards, asked without resolving a name
+    for (const char *host : {"a.skip.invalid", "b.dot.invalid", "other.invalid"})
+        EXPECT_EQ(DesktopProxy::forTarget({QLatin1String(host), 80}, false).has_value(), host[0] == 'o') << host;
+    qunsetenv("http_proxy"), qunsetenv("no_proxy");
+}
 
 TEST(QtProxySession, InstallPointsQtNetworkAtTheRelay)
 {
