@@ -20,6 +20,7 @@
 #include "platform/wallclock.h"
 #include "platform/dialogs.h"
 #include "platform/nowplaying.h"
+#include "platform/proxysession.h"
 #include "platform/randomsource.h"
 #include "platform/shell.h"
 #include "recording/recorderpage.h"
@@ -35,6 +36,7 @@
 #include "settings/proxyfile.h"
 #include "stations/cataloguecontroller.h"
 #include "stations/clickablelabel.h"
+#include "stations/loadingproblemtext.h"
 #include "stations/playerremote.h"
 #include "stations/sponsorlinks.h"
 #include "stations/stationnames.h"
@@ -188,6 +190,11 @@ void TFrm_Sonvela::buildWindow()
         [this](const QString &caption) { setWindowCaption(caption); }};
     m_catalogue = new CatalogueController(m_area, m_state.mirrors, catalogueFields, catalogueUi, *m_capture,
                                           m_platform.deployment.productAddress(), this);
+    if (m_platform.proxy)
+        m_platform.proxy->onTrouble([this](bool unreachable, const QString &proxy) {
+            m_troubledProxy = unreachable ? proxy : QString();
+            showProxyTrouble();
+        });
 
     SponsorLinks::Fields sponsorFields{m_state.StationSource, m_state.HotVideoMode};
     m_sponsor = new SponsorLinks(m_area, m_state.mirrors, sponsorFields, *m_player, m_platform.dialogs,
@@ -528,6 +535,17 @@ void TFrm_Sonvela::applyLanguage(int language)
     LanguageApplier::apply(main, LanguageApplier::mainWindowLateEntries(), text);
     m_sudoku->applyTexts(text);
     LanguageApplier::apply(main, LanguageApplier::coverEntries(), text);
+    if (!m_troubledProxy.isEmpty())
+        showProxyTrouble();
+}
+
+void TFrm_Sonvela::showProxyTrouble()
+{
+    if (m_catalogue->hasReadStations())
+        return;
+    m_panels->showLoadingProblem(m_troubledProxy.isEmpty() ? QString()
+                                     : LoadingProblemText::proxyUnreachable(m_state.options.languageIndex,
+                                                                            m_troubledProxy));
 }
 
 void TFrm_Sonvela::Italiano1Click(int language)

@@ -177,6 +177,8 @@ private:
     void connectMenus();
     void runStartUp();
     void readAccountAndProxy();
+    // While no station has come, the loading line names a proxy in trouble.
+    void showProxyTrouble();
     void showMirrorDot(int mirror, bool on);
     // The page control's change handling.
     void Pnl_AscoltaChange();
@@ -208,6 +210,7 @@ private:
     MainMenu *m_menu = nullptr;
     TrayIcon *m_tray = nullptr;
     StationPanels *m_panels = nullptr;
+    QString m_troubledProxy; // empty: no proxy in trouble
     std::unique_ptr<PageCapture> m_capture;
     std::unique_ptr<ReportingShell> m_shell;
     ServiceAccess *m_access = nullptr;

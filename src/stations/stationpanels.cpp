@@ -182,6 +182,14 @@ int StationPanels::barRow(int panel, int number)
     return panel == 1 ? 16 - number : number;
 }
 
+void StationPanels::showLoadingProblem(const QString &problem)
+{
+    for (int panel : {1, 3}) {
+        auto *caption = m_panels[static_cast<std::size_t>(panel)].cover->findChild<QLabel *>();
+        caption->setText(problem.isEmpty() ? m_text(panel == 1 ? 126 : 128) : problem);
+    }
+}
+
 QWidget *StationPanels::cover(int panel) const
 {
     return panel >= 1 && panel <= 3 ? m_panels[static_cast<std::size_t>(panel)].cover : nullptr;

@@ -43,6 +43,9 @@ public:
     // separator above it; slot 15 takes the loading cover away.
     void fillCatalogueSlot(int panel, int slot, const CatalogueStation &station);
     void refreshFavourites(const PersonalStations &slots);
+    // The loading covers say why the stations do not come; empty: that they
+    // are loading.
+    void showLoadingProblem(const QString &problem);
     void setAnyFavourite(bool any) { m_anyFavourite = any; }
 
     void hideAllBars();
