@@ -2,6 +2,7 @@
 
 #include "platform/assistivebus.h"
 #include "platform/desktopshell.h"
+#include "platform/desktopstart.h"
 #include "platform/mprisnowplaying.h"
 #include "platform/platformfactory.h"
 #include "platform/qtdialogs.h"
@@ -55,6 +56,7 @@ constexpr int RaiseWaitMs = StandinStartMs + 5000;
 
 int main(int argc, char **argv)
 {
+    DesktopStart::prepare();
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
 #ifdef SONVELA_STARTUP_TRACE

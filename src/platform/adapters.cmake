@@ -6,6 +6,7 @@ add_library(sonvela_platform_net STATIC
   relayendpoint.cpp relayendpoint.h
   relayroute.cpp relayroute.h
   desktopproxy.cpp desktopproxy.h
+  desktopstart.cpp desktopstart.h
   relayconnection.cpp relayconnection.h
   relayserver.cpp relayserver.h
   proxyrelay.cpp proxyrelay.h

@@ -1,6 +1,7 @@
 #include "tfrm_gestionenews.h"
 
 #include "newsaddress.h"
+#include "cornerwindow.h"
 #include "primaryscreenarea.h"
 #include "tfrm_news.h"
 #include "weblook.h"
@@ -11,7 +12,6 @@
 #include "settings/newsfile.h"
 #include "settings/settingslines.h"
 
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -139,7 +139,7 @@ void TFrm_GestioneNews::showTicker(int tag)
     m_ticker.setTag(tag);
     m_ticker.setToolWindowStyle();
     parkTicker();
-    m_ticker.show();
+    m_ticker.setVisible(!CornerWindow::throughXWayland()); // there it shows when it slides in
 }
 
 void TFrm_GestioneNews::parkTicker()
@@ -174,7 +174,14 @@ void TFrm_GestioneNews::startSliding(bool in)
 {
     // Wayland lets no client place its windows, so there is no corner to slide
     // to or off screen to park: the ticker is simply shown or hidden there.
-    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
+    if (CornerWindow::placedByDesktop()) {
+        m_ticker.setVisible(in);
+        return;
+    }
+    // Through XWayland a shown window keeps the place it was mapped at, and
+    // one mapped off screen is pulled back in: shown in its corner, no slide.
+    if (CornerWindow::throughXWayland()) {
+        m_ticker.move(m_screen->edges().right - TFrm_News::Width, tickerTop());
         m_ticker.setVisible(in);
         return;
     }
@@ -202,7 +209,7 @@ void TFrm_GestioneNews::followScreen()
     if (!m_ticker.isVisible() || !m_screen->available())
         return;
     const ScreenEdges edges = m_screen->edges();
-    m_ticker.move(m_slide.placeOn(m_ticker.x(), TFrm_News::Width, edges.right), tickerTop());
+    CornerWindow::move(m_ticker, {m_slide.placeOn(m_ticker.x(), TFrm_News::Width, edges.right), tickerTop()});
 }
 
 int TFrm_GestioneNews::tickerTop() const

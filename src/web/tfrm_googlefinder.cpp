@@ -1,5 +1,6 @@
 #include "tfrm_googlefinder.h"
 
+#include "cornerwindow.h"
 #include "primaryscreenarea.h"
 #include "stripplacement.h"
 #include "webimages.h"
@@ -12,13 +13,13 @@
 
 TFrm_GoogleFinder::TFrm_GoogleFinder(BrowserFactory &browsers, std::function<QString()> serverBase,
                                      const bool &searchAtStart, QWidget *parent)
-    : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
+    : QWidget(parent)
     , m_serverBase(std::move(serverBase))
     , m_searchAtStart(searchAtStart)
     , m_screen(new PrimaryScreenArea(this))
 {
     setObjectName(QStringLiteral("Frm_GoogleFinder"));
-    setWindowTitle(QStringLiteral("Ricerca con Google"));
+    CornerWindow::style(*this, QStringLiteral("Ricerca con Google"));
     setFixedSize(Width, Height);
     setAutoFillBackground(true);
     QPalette dark = palette();
@@ -87,5 +88,6 @@ void TFrm_GoogleFinder::place()
     // The state is kept, not read back from the position: a window manager
     // may hold more of the collapsed strip on screen than asked.
     const ScreenEdges edges = m_screen->edges();
-    move(m_collapsed ? StripPlacement::collapsed(edges, size()) : StripPlacement::expanded(edges, size()));
+    CornerWindow::move(*this, m_collapsed ? StripPlacement::collapsed(edges, size())
+                                          : StripPlacement::expanded(edges, size()));
 }

@@ -1,5 +1,7 @@
 #include "tfrm_news.h"
 
+#include "cornerwindow.h"
+
 #include "platform/browser.h"
 #include "platform/browserfactory.h"
 
@@ -37,6 +39,10 @@ TFrm_News::TFrm_News(BrowserFactory &browsers, std::function<QString()> newsUrl,
 
 void TFrm_News::setToolWindowStyle()
 {
+    if (CornerWindow::placedByDesktop()) {
+        CornerWindow::style(*this, QStringLiteral("News e Meteo"));
+        return;
+    }
     // A tool window has no taskbar entry; Wayland compositors place it
     // themselves. On X11 it is kept from the window manager, which would hold
     // a tenth of it on screen and so leave a sliver where it must slide off.

@@ -1,3 +1,4 @@
+#include "platform/desktopstart.h"
 #include "platform/httphead.h"
 #include "platform/proxyrequest.h"
 #include "platform/relayroute.h"
@@ -171,6 +172,20 @@ TEST(HttpHead, AnswersAreClosedAndInterimAnswersRecognised)
     const qsizetype bodyAt = HttpHead::length(error);
     ASSERT_GT(bodyAt, 0);
     EXPECT_TRUE(error.contains("Content-Length: " + QByteArray::number(error.size() - bodyAt) + "\r\n"));
+}
+
+// X11 for a Wayland desktop with XWayland, unless the user chose a platform.
+TEST(DesktopStart, PlatformForTheDesktop)
+{
+    const std::pair<const char *, const char *> rows[] = {
+        {"WAYLAND_DISPLAY=w DISPLAY=:1", "xcb"}, {"XDG_SESSION_TYPE=wayland DISPLAY=:1", "xcb"},
+        {"WAYLAND_DISPLAY=w", ""}, {"WAYLAND_DISPLAY=w DISPLAY=:1 QT_QPA_PLATFORM=wayland", ""}, {"DISPLAY=:1", ""}};
+    for (const auto &[variables, platform] : rows) {
+        QProcessEnvironment environment;
+        for (const QString &pair : QString::fromLatin1(variables).split(QLatin1Char(' ')))
+            environment.insert(pair.section(QLatin1Char('='), 0, 0), pair.section(QLatin1Char('='), 1));
+        EXPECT_EQ(DesktopStart::platformFor(environment), QLatin1String(platform)) << variables;
+    }
 }
 
 } // namespace
