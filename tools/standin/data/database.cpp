@@ -5,7 +5,9 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
 #include <ctime>
+#include <utility>
 
 namespace {
 
@@ -62,7 +64,17 @@ private:
 
 Station stationOf(const Statement &s)
 {
-    return Station{s.integer(0), s.text(1), s.text(2), s.integer(3), s.text(4)};
+    Station station{s.integer(0), s.text(1), s.text(2), s.integer(3), s.text(4)};
+    station.uuid = s.text(5);
+    station.streamUrl = s.text(6);
+    station.homepage = s.text(7);
+    station.favicon = s.text(8);
+    station.country = s.text(9);
+    station.tags = s.text(10);
+    station.codec = s.text(11);
+    station.bitrate = s.integer(12);
+    station.available = s.integer(13) != 0;
+    return station;
 }
 
 // LIKE treats '%' and '_' as wildcards; a search for them must find them.
@@ -87,7 +99,20 @@ std::string today()
     return buf;
 }
 
-constexpr const char *stationColumns = "SELECT id, name, label, clicks, added FROM stations ";
+constexpr const char *stationColumns = "SELECT id, name, label, clicks, added, uuid, stream, homepage, favicon, "
+                                       "country, tags, codec, bitrate, available FROM stations ";
+constexpr const char *onOffer = "WHERE available = 1 ";
+constexpr const char *matching = "AND (name LIKE ?1 ESCAPE '\\' OR label LIKE ?1 ESCAPE '\\' OR tags LIKE ?1 ESCAPE "
+                                 "'\\' OR country LIKE ?1 ESCAPE '\\') ";
+
+// Columns that came with imported stations; a database file written before
+// them gets them added, its seed stations keeping their rows.
+constexpr std::pair<const char *, const char *> importColumns[] = {
+    {"uuid", "TEXT NOT NULL DEFAULT ''"},   {"stream", "TEXT NOT NULL DEFAULT ''"},
+    {"homepage", "TEXT NOT NULL DEFAULT ''"}, {"favicon", "TEXT NOT NULL DEFAULT ''"},
+    {"country", "TEXT NOT NULL DEFAULT ''"}, {"tags", "TEXT NOT NULL DEFAULT ''"},
+    {"codec", "TEXT NOT NULL DEFAULT ''"},   {"bitrate", "INTEGER NOT NULL DEFAULT 0"},
+    {"available", "INTEGER NOT NULL DEFAULT 1"}};
 
 } // namespace
 
@@ -106,6 +131,7 @@ Database::Database(const std::string &path)
     // a write: the write-ahead log gives that and lets readers go on meanwhile.
     exec("PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL;");
     createSchema();
+    addMissingStationColumns();
     seedIfEmpty();
 }
 
@@ -136,7 +162,25 @@ void Database::createSchema()
          " headline TEXT NOT NULL, body TEXT NOT NULL);"
          "CREATE TABLE IF NOT EXISTS privacy (user_id INTEGER PRIMARY KEY, newsletter INTEGER NOT NULL,"
          " statistics INTEGER NOT NULL, public_profile INTEGER NOT NULL);"
-         "CREATE TABLE IF NOT EXISTS newsletter (email TEXT PRIMARY KEY COLLATE NOCASE, added TEXT NOT NULL);");
+         "CREATE TABLE IF NOT EXISTS newsletter (email TEXT PRIMARY KEY COLLATE NOCASE, added TEXT NOT NULL);"
+         // AUTOINCREMENT: an id once given is never given again. Imported
+         // ids start above the seed stations' range.
+         "CREATE TABLE IF NOT EXISTS station_ids (id INTEGER PRIMARY KEY AUTOINCREMENT, uuid TEXT NOT NULL UNIQUE);"
+         "INSERT INTO sqlite_sequence (name, seq) SELECT 'station_ids', 1000 WHERE NOT EXISTS"
+         " (SELECT 1 FROM sqlite_sequence WHERE name = 'station_ids');");
+}
+
+void Database::addMissingStationColumns()
+{
+    std::vector<std::string> present;
+    {
+        Statement info(m_db, "PRAGMA table_info(stations)");
+        while (info.step())
+            present.push_back(info.text(1));
+    }
+    for (const auto &[name, type] : importColumns)
+        if (std::find(present.begin(), present.end(), name) == present.end())
+            exec(("ALTER TABLE stations ADD COLUMN " + std::string(name) + " " + type).c_str());
 }
 
 void Database::seedIfEmpty()
@@ -148,7 +192,7 @@ void Database::seedIfEmpty()
     }
     exec("BEGIN");
     try {
-        Statement station(m_db, "INSERT INTO stations VALUES (?, ?, ?, ?, ?)");
+        Statement station(m_db, "INSERT INTO stations (id, name, label, clicks, added) VALUES (?, ?, ?, ?, ?)");
         for (const Station &s : SeedData::stations()) {
             station.bind(1, s.id).bind(2, s.name).bind(3, s.label).bind(4, s.weeklyClicks).bind(5, s.added);
             station.step();
@@ -177,24 +221,24 @@ void Database::seedIfEmpty()
     }
 }
 
-std::vector<Station> Database::queryStations(const char *sql, const std::string &text, int count) const
+std::vector<Station> Database::queryStations(const std::string &sql, const std::string &text, int offset,
+                                             int count) const
 {
     std::lock_guard lock(m_mutex);
-    Statement s(m_db, sql);
-    int index = 1;
+    Statement s(m_db, sql.c_str());
     if (!text.empty())
-        s.bind(index++, text);
-    if (count > 0)
-        s.bind(index, count);
+        s.bind(1, likePattern(text));
+    s.bind(2, count).bind(3, offset);
     std::vector<Station> result;
     while (s.step())
         result.push_back(stationOf(s));
     return result;
 }
 
-std::vector<Station> Database::stations() const
+std::vector<Station> Database::stations(int offset, int count) const
 {
-    return queryStations((std::string(stationColumns) + "ORDER BY name COLLATE NOCASE, id").c_str(), {}, 0);
+    return queryStations(std::string(stationColumns) + onOffer + "ORDER BY name COLLATE NOCASE, id LIMIT ?2 OFFSET ?3",
+                         {}, offset, count);
 }
 
 std::optional<Station> Database::station(int id) const
@@ -209,30 +253,87 @@ std::optional<Station> Database::station(int id) const
 
 std::vector<Station> Database::mostClicked(int count) const
 {
-    return queryStations((std::string(stationColumns) + "ORDER BY clicks DESC, id LIMIT ?").c_str(), {}, count);
+    return queryStations(std::string(stationColumns) + onOffer + "ORDER BY clicks DESC, id LIMIT ?2 OFFSET ?3", {}, 0,
+                         count);
 }
 
 std::vector<Station> Database::newest(int count) const
 {
-    return queryStations((std::string(stationColumns) + "ORDER BY added DESC, id DESC LIMIT ?").c_str(), {}, count);
+    return queryStations(std::string(stationColumns) + onOffer + "ORDER BY added DESC, id DESC LIMIT ?2 OFFSET ?3", {},
+                         0, count);
 }
 
-std::vector<Station> Database::search(const std::string &text) const
+std::vector<Station> Database::search(const std::string &text, int offset, int count) const
 {
     if (text.empty())
-        return stations();
-    return queryStations(
-        (std::string(stationColumns) + "WHERE name LIKE ? ESCAPE '\\' OR label LIKE ?1 ESCAPE '\\' "
-                                       "ORDER BY clicks DESC, id")
-            .c_str(),
-        likePattern(text), 0);
+        return stations(offset, count);
+    return queryStations(std::string(stationColumns) + onOffer + matching + "ORDER BY clicks DESC, id LIMIT ?2 OFFSET ?3",
+                         text, offset, count);
+}
+
+int Database::searchCount(const std::string &text) const
+{
+    if (text.empty())
+        return stationCount();
+    std::lock_guard lock(m_mutex);
+    Statement s(m_db, (std::string("SELECT COUNT(*) FROM stations ") + onOffer + matching).c_str());
+    s.bind(1, likePattern(text));
+    return s.step() ? s.integer(0) : 0;
 }
 
 int Database::stationCount() const
 {
     std::lock_guard lock(m_mutex);
-    Statement s(m_db, "SELECT COUNT(*) FROM stations");
+    Statement s(m_db, (std::string("SELECT COUNT(*) FROM stations ") + onOffer).c_str());
     return s.step() ? s.integer(0) : 0;
+}
+
+int Database::idForUuid(const std::string &uuid)
+{
+    Statement find(m_db, "SELECT id FROM station_ids WHERE uuid = ?");
+    find.bind(1, uuid);
+    if (find.step())
+        return find.integer(0);
+    Statement add(m_db, "INSERT INTO station_ids (uuid) VALUES (?)");
+    add.bind(1, uuid);
+    add.step();
+    return static_cast<int>(sqlite3_last_insert_rowid(m_db));
+}
+
+void Database::importStations(const std::vector<Station> &stations)
+{
+    std::lock_guard lock(m_mutex);
+    exec("BEGIN");
+    try {
+        exec("UPDATE stations SET available = 0");
+        Statement put(m_db, "INSERT OR REPLACE INTO stations (id, name, label, clicks, added, uuid, stream, homepage,"
+                            " favicon, country, tags, codec, bitrate, available)"
+                            " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, 1)");
+        for (const Station &s : stations) {
+            put.bind(1, idForUuid(s.uuid)).bind(2, s.name).bind(3, s.label).bind(4, s.weeklyClicks).bind(5, s.added);
+            put.bind(6, s.uuid).bind(7, s.streamUrl).bind(8, s.homepage).bind(9, s.favicon).bind(10, s.country);
+            put.bind(11, s.tags).bind(12, s.codec).bind(13, s.bitrate);
+            put.step();
+            put.reset();
+        }
+        exec("COMMIT");
+    } catch (...) {
+        exec("ROLLBACK");
+        throw;
+    }
+}
+
+bool Database::hasImportedStations() const
+{
+    std::lock_guard lock(m_mutex);
+    Statement s(m_db, "SELECT 1 FROM stations WHERE uuid != '' LIMIT 1");
+    return s.step();
+}
+
+void Database::offerSeedStations()
+{
+    std::lock_guard lock(m_mutex);
+    exec("UPDATE stations SET available = (uuid = '')");
 }
 
 std::optional<UserAccount> Database::userByEmail(const std::string &email) const

@@ -36,12 +36,24 @@ public:
     // Newsletter addresses anyone may add; more are ignored, for the same reason.
     static constexpr int MaxNewsletterAddresses = 10000;
 
-    std::vector<Station> stations() const; // by name
+    // The lists hold the stations on offer; station(id) also finds one that
+    // has left its list, so that its page can say so.
+    std::vector<Station> stations(int offset = 0, int count = -1) const; // by name
     std::optional<Station> station(int id) const;
     std::vector<Station> mostClicked(int count) const;
     std::vector<Station> newest(int count) const;
-    std::vector<Station> search(const std::string &text) const;
+    // By name, label, tags and country, most clicked first.
+    std::vector<Station> search(const std::string &text, int offset = 0, int count = -1) const;
+    int searchCount(const std::string &text) const;
     int stationCount() const;
+
+    // Puts these stations on offer in place of all others, in one
+    // transaction. Each keeps the id its uuid had before, and a uuid never
+    // seen gets an id never used: favourites name the same station for good.
+    void importStations(const std::vector<Station> &stations);
+    bool hasImportedStations() const;
+    // Offers the seed stations alone, as a fresh database does.
+    void offerSeedStations();
 
     std::optional<UserAccount> userByEmail(const std::string &email) const;
     std::optional<UserAccount> userById(int id) const;
@@ -64,10 +76,12 @@ public:
 
 private:
     void createSchema();
+    void addMissingStationColumns();
+    int idForUuid(const std::string &uuid);
     void seedIfEmpty();
     void exec(const char *sql);
     void insertOptions(int userId, int firstPosition, const std::vector<std::string> &values);
-    std::vector<Station> queryStations(const char *sql, const std::string &text, int count) const;
+    std::vector<Station> queryStations(const std::string &sql, const std::string &text, int offset, int count) const;
 
     mutable std::mutex m_mutex;
     sqlite3 *m_db = nullptr;
