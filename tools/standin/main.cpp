@@ -2,12 +2,13 @@
 #include "standinserver.h"
 
 #include <csignal>
+#include <cstdlib>
 #include <iostream>
 #include <pthread.h>
 
 int main(int argc, char **argv)
 {
-    const CommandLine command = parseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+    CommandLine command = parseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
     if (command.showHelp) {
         std::cout << helpText();
         return 0;
@@ -15,6 +16,15 @@ int main(int argc, char **argv)
     if (!command.error.empty()) {
         std::cerr << "sonvela-standin: " << command.error << '\n';
         return 2;
+    }
+
+    // The directory's stations of the user's country join the import.
+    for (const char *variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+        const char *locale = std::getenv(variable);
+        if (locale && *locale) {
+            command.config.countryCode = countryOfLocale(locale);
+            break;
+        }
     }
 
     // Block the stop signals before any thread starts, so that every thread

@@ -6,24 +6,67 @@
 #include "routes.h"
 #include "seeddata.h"
 #include "servicecontext.h"
+#include "stationimporter.h"
 
 #include <httplib.h>
 
+#include <algorithm>
 #include <chrono>
 
 namespace {
 
 constexpr std::size_t maxSearchLength = 100;
 
+constexpr int pageSize = 100;
+
 std::string stationList(const std::vector<Station> &stations, const std::string &linkPrefix)
 {
     if (stations.empty())
         return "<p class=\"muted\">Nessuna stazione trovata.</p>";
     std::string items;
-    for (const Station &s : stations)
+    for (const Station &s : stations) {
+        const std::string &detail = s.tags.empty() ? s.label : s.tags;
+        const std::string where = s.country.empty() ? std::string() : " &middot; " + htmlEscape(s.country);
         items += "<li><a href=\"" + linkPrefix + std::to_string(s.id) + "\">" + htmlEscape(s.name)
-                 + "</a> <span class=\"muted\">" + htmlEscape(s.label) + "</span></li>";
+                 + "</a> <span class=\"muted\">" + htmlEscape(detail) + where + "</span></li>";
+    }
     return "<ul class=\"list\">" + items + "</ul>";
+}
+
+// One page of a long list, numbered from 1, and the links to its neighbours.
+struct ListPage
+{
+    std::vector<Station> stations;
+    std::string links;
+};
+
+ListPage listPage(const httplib::Request &request, const ServiceContext &context, const std::string &text,
+                  const std::string &self)
+{
+    const int total = context.database.searchCount(text);
+    const int pages = std::max(1, (total + pageSize - 1) / pageSize);
+    const auto page = static_cast<int>(QueryValues(rawQuery(request)).integer("pagina", 1, 1, pages));
+    ListPage result{context.database.search(text, (page - 1) * pageSize, pageSize), {}};
+    if (pages == 1)
+        return result;
+    const std::string base = self + "?" + (text.empty() ? "" : "q=" + urlEncode(text) + "&amp;") + "pagina=";
+    if (page > 1)
+        result.links += "<a href=\"" + base + std::to_string(page - 1) + "\">&lsaquo; Precedenti</a> ";
+    result.links += "<span class=\"muted\">pagina " + std::to_string(page) + " di " + std::to_string(pages) + "</span>";
+    if (page < pages)
+        result.links += " <a href=\"" + base + std::to_string(page + 1) + "\">Successive &rsaquo;</a>";
+    result.links = "<p>" + result.links + "</p>";
+    return result;
+}
+
+// Said where stations are looked for while the seed ones stand in for a
+// directory that could not be reached.
+std::string sourceNote(const ServiceContext &context)
+{
+    if (!context.importer || !context.importer->sourceMissing())
+        return {};
+    return "<p class=\"card\">L'elenco delle radio non è raggiungibile: per ora ci sono solo le stazioni di "
+           "prova. Riprova più tardi.</p>";
 }
 
 // Forms send a space as '+'; a query longer than any name finds nothing anyway.
@@ -46,18 +89,22 @@ std::string searchForm(const std::string &action, const std::string &text, const
 void searchPage(const httplib::Request &request, httplib::Response &response, ServiceContext &context)
 {
     const std::string text = searchText(request);
-    std::string body = "<h1>Ricerca radio</h1>" + searchForm("/Radio/ricercaRadio.asp", text);
-    if (!text.empty())
+    const std::string self = "/Radio/ricercaRadio.asp";
+    std::string body = "<h1>Ricerca radio</h1>" + sourceNote(context) + searchForm(self, text);
+    if (!text.empty()) {
+        const ListPage page = listPage(request, context, text, self);
         body += "<h2>Risultati per &laquo;" + htmlEscape(text) + "&raquo;</h2>"
-                + stationList(context.database.search(text), "/Radio/mostraRadio.asp?Id=");
+                + stationList(page.stations, "/Radio/mostraRadio.asp?Id=") + page.links;
+    }
     sendHtml(response, htmlPage("Ricerca radio", body));
 }
 
-void fullList(const httplib::Request &, httplib::Response &response, ServiceContext &context)
+void fullList(const httplib::Request &request, httplib::Response &response, ServiceContext &context)
 {
-    sendHtml(response, htmlPage("Tutte le emittenti",
-                                "<h1>Tutte le emittenti</h1>"
-                                    + stationList(context.database.stations(), "/Radio/mostraRadio.asp?Id=")));
+    const ListPage page = listPage(request, context, {}, "/Radio/elencoAltre.asp");
+    sendHtml(response, htmlPage("Tutte le emittenti", "<h1>Tutte le emittenti</h1>" + sourceNote(context)
+                                                          + stationList(page.stations, "/Radio/mostraRadio.asp?Id=")
+                                                          + page.links));
 }
 
 bool plausibleEmail(const std::string &email)
@@ -104,10 +151,10 @@ void selection(const httplib::Request &request, httplib::Response &response, Ser
         note = "<p class=\"card\">Radio non trovata: sceglierne un'altra dall'elenco.</p>";
     }
     const std::string text = searchText(request);
-    const auto stations = text.empty() ? context.database.stations() : context.database.search(text);
+    const ListPage page = listPage(request, context, text, self);
     sendHtml(response, htmlPage("Scegli la tua radio", "<h1>Scegli la tua radio</h1>" + note
                                                            + searchForm(self, text)
-                                                           + stationList(stations, self + "?Id=")));
+                                                           + stationList(page.stations, self + "?Id=") + page.links));
 }
 
 void news(const httplib::Request &request, httplib::Response &response, ServiceContext &context)
@@ -141,20 +188,38 @@ void news(const httplib::Request &request, httplib::Response &response, ServiceC
     sendHtml(response, htmlPage(caption, body));
 }
 
+// The strip is 40 pixels high: one result at a time on the form's line,
+// with steps to the others.
 void searchStrip(const httplib::Request &request, httplib::Response &response, ServiceContext &context)
 {
+    const std::string self = "/radio/GoogleFinder.htm";
     const std::string text = searchText(request);
-    std::string results;
+    std::string result;
     if (!text.empty()) {
-        const auto found = context.database.search(text);
-        results = found.empty() ? " <span class=\"muted\">nessuna radio</span>" : "";
-        for (std::size_t k = 0; k < found.size() && k < 8; ++k)
-            results += " <a target=\"_blank\" href=\"/Radio/mostraRadio.asp?Id=" + std::to_string(found[k].id)
-                       + "\">" + htmlEscape(found[k].name) + "</a>";
+        const int total = context.database.searchCount(text);
+        const auto at = static_cast<int>(
+            QueryValues(rawQuery(request)).integer("n", 0, 0, std::max(0, total - 1)));
+        const auto found = context.database.search(text, at, 1);
+        const std::string step = self + "?q=" + urlEncode(text) + "&amp;n=";
+        if (found.empty()) {
+            result = "<span class=\"muted\">nessuna radio</span>";
+        } else {
+            result = (at > 0 ? "<a class=\"step\" href=\"" + step + std::to_string(at - 1) + "\">&lsaquo;</a>"
+                             : std::string("<span class=\"step\"></span>"))
+                     + "<span class=\"muted\">" + std::to_string(at + 1) + "/" + std::to_string(total) + "</span>"
+                     + (at + 1 < total ? "<a class=\"step\" href=\"" + step + std::to_string(at + 1) + "\">&rsaquo;</a>"
+                                       : std::string("<span class=\"step\"></span>"))
+                     + "<a class=\"hit\" target=\"_blank\" href=\"/Radio/mostraRadio.asp?Id="
+                     + std::to_string(found.front().id) + "\" title=\"" + htmlEscape(found.front().name) + "\">"
+                     + htmlEscape(found.front().name) + "</a>";
+        }
     }
-    sendHtml(response, htmlPage("Cerca", "<style>body{padding:6px;white-space:nowrap;overflow-x:auto}"
-                                         "input{width:150px}form{display:inline}</style>"
-                                             + searchForm("/radio/GoogleFinder.htm", text) + results));
+    sendHtml(response, htmlPage("Cerca", "<style>body{padding:6px;white-space:nowrap;overflow:hidden;height:28px;"
+                                         "box-sizing:border-box;display:flex;align-items:center;gap:4px}"
+                                         "input{width:110px}form{display:inline;flex:none}"
+                                         ".step{display:inline-block;width:12px;text-align:center;flex:none}"
+                                         ".hit{overflow:hidden;text-overflow:ellipsis;min-width:0}</style>"
+                                             + searchForm(self, text) + result));
 }
 
 } // namespace

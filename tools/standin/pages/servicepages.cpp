@@ -1,12 +1,13 @@
 // Access, catalogue, player, sponsor and HOT video pages of a mirror.
 #include "database.h"
 #include "html.h"
-#include "playerscript.h"
+#include "playerpage.h"
 #include "queryvalues.h"
 #include "recordformat.h"
 #include "routes.h"
 #include "seeddata.h"
 #include "servicecontext.h"
+#include "stationimporter.h"
 
 #include <httplib.h>
 
@@ -87,29 +88,6 @@ std::string catalogue(const httplib::Request &request, const ServiceContext &con
     return RecordFormat::catalogueText(c);
 }
 
-// The disc stands still: a page that plays for hours in front of the user
-// must not be drawn again sixty times a second (in software, over a core).
-std::string playerPage(const Station &s)
-{
-    const std::string id = std::to_string(s.id);
-    const std::string body = R"(<style>
-.player{text-align:center;padding-top:40px}
-.name{font-size:22px;font-weight:bold;color:#fff;margin:8px 0 4px;word-wrap:break-word}
-audio{width:90%;margin-top:20px}
-.disc{width:90px;height:90px;margin:0 auto;border-radius:50%;background:conic-gradient(#ff7a59,#ffc857,#7cc4ff,#ff7a59);
-box-shadow:0 0 24px #ff7a5955}
-</style>
-<div class="player">
-<div class="disc"></div>
-<div class="name">)" + htmlEscape(s.name) + R"(</div>
-<div class="muted">)" + htmlEscape(s.label) + R"(</div>
-<audio id="player" autoplay controls preload="auto" src="/stream/)" + id + R"("></audio>
-<p class="muted">In diretta &middot; <a href="/stream/)" + id + R"(.wav">flusso WAV</a></p>
-</div>
-<script>)" + std::string(playerScript()) + "</script>";
-    return htmlPage("RADIO:-" + s.name, body);
-}
-
 std::string loadingPage()
 {
     return htmlPage("caricamento", "<h1>Caricamento in corso&hellip;</h1>"
@@ -138,11 +116,17 @@ void playerRoute(const httplib::Request &request, httplib::Response &response, S
                  404);
         return;
     }
+    if (!station->available) {
+        sendHtml(response, departedStationPage(*station));
+        return;
+    }
     if (station->id == SeedData::slowStationId && firstLoadThisMinute(context)) {
         sendHtml(response, loadingPage());
         return;
     }
     sendHtml(response, playerPage(*station));
+    if (context.importer)
+        context.importer->reportPlay(*station);
 }
 
 std::string sponsorStrip()

@@ -50,6 +50,15 @@ std::string applyOption(StandinConfig &config, const std::string &name, const st
         if (!parseNumber(value, 0, 600000, n))
             return "--slow-ms expects milliseconds from 0 to 600000";
         config.slowMs = static_cast<int>(n);
+    } else if (name == "--stations") {
+        const auto source = parseStationSource(value);
+        if (!source)
+            return "--stations expects seed, directory, directory=URL or m3u=FILE, got \"" + value + "\"";
+        config.stations = *source;
+    } else if (name == "--refresh-minutes") {
+        if (!parseNumber(value, 1, 7 * 24 * 60, n))
+            return "--refresh-minutes expects minutes from 1 to 10080";
+        config.refreshMinutes = static_cast<int>(n);
     } else if (name == "--fault") {
         return applyFault(config, value);
     } else {
@@ -103,6 +112,14 @@ std::string helpText()
         "                       (default 16777216)\n"
         "  --site-name NAME     site name in the selection title \"Radio personale - NAME\"\n"
         "                       (default Sonvela)\n"
+        "  --stations SOURCE    where the stations come from (default seed):\n"
+        "                       seed          the 44 built-in stations, synthesised streams\n"
+        "                       directory     the Radio Browser community directory\n"
+        "                       directory=URL a directory server at URL (e.g. a local copy)\n"
+        "                       m3u=FILE      a personal M3U or PLS list of stations\n"
+        "                       The directory is asked at start and every refresh,\n"
+        "                       with User-Agent Sonvela/4.8, and told of each play.\n"
+        "  --refresh-minutes N  minutes between two imports (default 360)\n"
         "  --fault N=MODE       make mirror N (1-6) fail from the start; repeatable\n"
         "  --slow-ms MS         delay of the \"slow\" fault (default 3000)\n"
         "  --help               show this text\n"

@@ -8,6 +8,7 @@
 #include <string>
 
 class Database;
+class StationImporter;
 
 // What every page handler shares: the data, the settings, the faults and the
 // few counters that live across requests.
@@ -21,6 +22,8 @@ struct ServiceContext
     StationBroadcasts broadcasts;
     // The minute in which the slow station last answered "caricamento".
     std::atomic<long long> slowStationMinute{-1};
+    // Keeps the stations in step with their source; null for the seed stations alone.
+    StationImporter *importer = nullptr;
 
     std::string siteAddress(int port) const { return "http://" + config.host + ":" + std::to_string(port); }
 };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "faultmode.h"
+#include "stationsource.h"
 
 #include <array>
 #include <cstdint>
@@ -20,6 +21,10 @@ struct StandinConfig
     std::string siteName = "Sonvela";
     int slowMs = 3000;
     std::array<FaultMode, 6> faults{};
+    StationSource stations;       // seed unless told otherwise
+    std::string countryCode;      // the directory's stations of this country are imported too
+    int refreshMinutes = 6 * 60;  // between two imports
+    int directoryReadSeconds = 15; // a directory server silent this long has failed
 
     int mirrorPort(int mirror) const { return basePort + mirror - 1; }
     int productPort() const { return basePort + 9; }

@@ -9,6 +9,7 @@
 #include "routes.h"
 #include "servicecontext.h"
 #include "sitelistener.h"
+#include "stationimporter.h"
 
 #include <httplib.h>
 
@@ -137,6 +138,11 @@ Database &StandinServer::database()
     return *m_database;
 }
 
+StationImporter &StandinServer::importer()
+{
+    return *m_importer;
+}
+
 void StandinServer::addMirror(int mirror)
 {
     const int port = m_config.mirrorPort(mirror);
@@ -193,7 +199,11 @@ bool StandinServer::start(std::string *error)
             return false;
         }
     }
+    const StationImporter::Timing timing{std::chrono::minutes(m_config.refreshMinutes),
+                                         std::chrono::seconds(m_config.directoryReadSeconds)};
+    m_importer = std::make_unique<StationImporter>(*m_database, m_config.stations, m_config.countryCode, timing);
     m_context = std::make_unique<ServiceContext>(*m_database, m_config, m_faults);
+    m_context->importer = m_importer.get();
     for (int m = 1; m <= FaultTable::mirrorCount; ++m)
         addMirror(m);
     addSite(m_config.productPort(), SiteKind::Product, 0);
@@ -210,6 +220,8 @@ bool StandinServer::start(std::string *error)
     m_running = true;
     if (!ok)
         stopLocked();
+    else
+        m_importer->start();
     return ok;
 }
 
@@ -233,7 +245,9 @@ void StandinServer::stopLocked()
         mirror->close();
     m_sites.clear();
     m_mirrors.clear();
+    m_importer->stop();
     m_context.reset();
+    m_importer.reset();
     m_log.reset();
     m_database.reset();
     m_running = false;

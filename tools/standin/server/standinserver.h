@@ -12,6 +12,7 @@
 class Database;
 class RequestLog;
 class SiteListener;
+class StationImporter;
 struct ServiceContext;
 
 // The whole stand-in service: six mirrors serving the same pages from one
@@ -40,6 +41,7 @@ public:
     int stationsOnAir() const;
     const StandinConfig &config() const { return m_config; }
     Database &database();
+    StationImporter &importer();
 
 private:
     void addMirror(int mirror);
@@ -51,6 +53,7 @@ private:
     FaultTable m_faults;
     std::unique_ptr<Database> m_database;
     std::unique_ptr<RequestLog> m_log;
+    std::unique_ptr<StationImporter> m_importer;
     std::unique_ptr<ServiceContext> m_context;
     std::vector<std::unique_ptr<SiteListener>> m_mirrors;
     std::vector<std::unique_ptr<SiteListener>> m_sites;
