@@ -25,6 +25,8 @@ QString *serviceField(Deployment &d, const QString &key)
 {
     if (key == QLatin1String("selection_title"))
         return &d.selectionTitle;
+    if (key == QLatin1String("stations"))
+        return &d.stations;
     if (key.startsWith(QLatin1String("mirror")) && key.size() == 7) {
         const int n = key.at(6).digitValue();
         if (n >= 1 && n <= Deployment::MirrorCount)
@@ -162,6 +164,13 @@ DeploymentReading parseDeployment(const QString &text, const QString &fileName)
                                         QStringLiteral("\"%1\" must be a host or host:port of at most %2 characters")
                                             .arg(key)
                                             .arg(Deployment::MaxHostLength));
+            continue;
+        }
+        if (section == QLatin1String("service") && key == QLatin1String("stations")
+            && value != QLatin1String("directory") && value != QLatin1String("seed")
+            && !(value.startsWith(QLatin1String("m3u:")) && value.size() > 4)) {
+            reading.problems << problem(fileName, lineNumber,
+                                        QStringLiteral("\"stations\" must be directory, seed or m3u:PATH"));
             continue;
         }
         if (isAddressKey(section, key) && !isWebAddress(value)) {

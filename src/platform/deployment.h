@@ -15,6 +15,10 @@ struct Deployment
 
     std::array<QString, MirrorCount> mirrors;
     QString selectionTitle;
+    // [service] stations: where the service Sonvela starts on 127.0.0.1 finds
+    // its stations: "directory", "seed" or "m3u:PATH". Empty: the directory.
+    // A file that sets it and keeps the built-in mirrors asks for that service.
+    QString stations;
     QString product;
     QString maker;
     QString partner1;

@@ -3,8 +3,10 @@
 #include "deployment.h"
 
 #include <QDeadlineTimer>
+#include <QDir>
 #include <QFileInfo>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTcpSocket>
 
 #include <csignal>
@@ -22,6 +24,32 @@ QString hostOf(const QString &address)
 quint16 portOf(const QString &address)
 {
     return address.section(QLatin1Char(':'), 1).toUShort();
+}
+
+// A deployment that names no service of its own but chooses the stations
+// asks for the service started here.
+bool wantsLocalService(const DeploymentReading &reading)
+{
+    if (!reading.problems.isEmpty())
+        return false;
+    return reading.source.isEmpty()
+           || (!reading.deployment.stations.isEmpty() && reading.deployment.mirrors == Deployment::defaults().mirrors);
+}
+
+QString stationSource(const Deployment &deployment)
+{
+    const QString chosen = qEnvironmentVariable("SONVELA_STATIONS");
+    if (!chosen.isEmpty())
+        return chosen;
+    return deployment.stations.isEmpty() ? QStringLiteral("directory") : deployment.stations;
+}
+
+QString databasePath()
+{
+    const QString folder =
+        QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/sonvela");
+    QDir().mkpath(folder);
+    return folder + QStringLiteral("/service.sqlite");
 }
 
 } // namespace
@@ -46,12 +74,14 @@ StandinLauncher::~StandinLauncher()
 bool StandinLauncher::startWithoutDeployment(const DeploymentReading &reading, int waitMs, QString *problem)
 {
     // A deployment names the service; one that could not be read was meant to.
-    if (!reading.source.isEmpty() || !reading.problems.isEmpty())
+    if (!wantsLocalService(reading))
         return true;
-    return start(waitMs, problem);
+    return start({QStringLiteral("--base-port"), QString::number(portOf(m_firstMirror)), QStringLiteral("--stations"),
+                  stationSource(reading.deployment), QStringLiteral("--db"), databasePath()},
+                 waitMs, problem);
 }
 
-bool StandinLauncher::start(int waitMs, QString *problem)
+bool StandinLauncher::start(const QStringList &arguments, int waitMs, QString *problem)
 {
     if (!QFileInfo(m_program).isExecutable()) {
         *problem = QStringLiteral("The stand-in service %1 is missing: without a deployment.ini there is no "
@@ -61,7 +91,7 @@ bool StandinLauncher::start(int waitMs, QString *problem)
     }
     m_process = new QProcess;
     m_process->setProgram(m_program);
-    m_process->setArguments({QStringLiteral("--base-port"), QString::number(portOf(m_firstMirror))});
+    m_process->setArguments(arguments);
     m_process->setProcessChannelMode(QProcess::MergedChannels);
     // Should the client die, the kernel stops the stand-in too.
     m_process->setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });

@@ -20,13 +20,17 @@ public:
     StandinLauncher &operator=(const StandinLauncher &) = delete;
 
     // Starts the stand-in when `reading` found no deployment file (and none
-    // it could not read), then waits until it listens, at most `waitMs`.
+    // it could not read), or one that only chose its stations, then waits
+    // until it listens, at most `waitMs`. Its stations come from the
+    // directory unless the deployment or SONVELA_STATIONS (which tests set
+    // to "seed") says otherwise; its database is kept in the user's data
+    // folder, so that a start without the network has the last stations.
     // False with a message when it did not come up; a stand-in that is
     // already running (its ports are taken) counts as up.
     bool startWithoutDeployment(const DeploymentReading &reading, int waitMs, QString *problem);
 
 private:
-    bool start(int waitMs, QString *problem);
+    bool start(const QStringList &arguments, int waitMs, QString *problem);
     bool firstMirrorListens() const;
 
     QString m_program;

@@ -23,12 +23,14 @@ TEST(Deployment, DefaultsNameTheStandInOnLoopback)
 TEST(Deployment, KeysOverrideDefaultsAndMissingKeysKeepThem)
 {
     const QString text = QStringLiteral("; deployment\n[service]\nmirror3 = radio3.example:8080   ; third\n"
-                                        "selection_title=Radio personale - Example\n[sites]\nmaker=maker.example\n");
+                                        "selection_title=Radio personale - Example\nstations = m3u:/home/me/radio.m3u\n"
+                                        "[sites]\nmaker=maker.example\n");
     const DeploymentReading r = parseDeployment(text, QStringLiteral("d.ini"));
     EXPECT_TRUE(r.problems.isEmpty()) << r.problems.join(QLatin1Char('\n')).toStdString();
     EXPECT_EQ(r.deployment.mirrors[2], QStringLiteral("radio3.example:8080"));
     EXPECT_EQ(r.deployment.mirrors[0], QStringLiteral("127.0.0.1:18081"));
     EXPECT_EQ(r.deployment.selectionTitle, QStringLiteral("Radio personale - Example"));
+    EXPECT_EQ(r.deployment.stations, QStringLiteral("m3u:/home/me/radio.m3u"));
     EXPECT_EQ(r.deployment.maker, QStringLiteral("maker.example"));
     EXPECT_EQ(r.deployment.makerAddress(), QStringLiteral("http://maker.example"));
 }
@@ -80,6 +82,7 @@ INSTANTIATE_TEST_SUITE_P(
                       BadLine{"[service]\nmirror2=good.example\nmirror9=x\n", 3},
                       BadLine{"[service]\nmirror2=good.example\nmirror1=" "aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa\n", 3},
                       BadLine{"[service\n[service]\nmirror2=good.example\n", 1},
+                      BadLine{"[service]\nmirror2=good.example\nstations=directory=http://x\n", 3},
                       BadLine{"[service]\nmirror2=good.example\n[sites]\nproduct=\n", 4},
                       // The About links go to the default browser: no local files or scripts.
                       BadLine{"[service]\nmirror2=good.example\n[about]\nforum=file:///etc/passwd\n", 4},
