@@ -177,7 +177,7 @@ std::string descriptionPage(const Station &s)
     return htmlPage("Scheda: " + s.name,
                     "<h1>" + htmlEscape(s.name) + "</h1><p class=\"muted\">" + htmlEscape(s.label) + " &middot; "
                         + std::to_string(s.weeklyClicks) + " ascolti questa settimana &middot; in elenco dal "
-                        + htmlEscape(s.added)
+                        + htmlEscape(s.added.substr(0, 10))
                         + "</p><p>Per ascoltarla, sceglila nelle liste a destra (&laquo;Le radio pi&ugrave; "
                           "cliccate&raquo;, &laquo;New&raquo;) o nel menu dell'icona accanto all'orologio.</p>"
                           "<p><a href=\"/Radio/classifica.asp\">&larr; Classifica</a></p>");
