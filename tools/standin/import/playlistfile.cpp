@@ -124,8 +124,10 @@ std::vector<Station> readPls(const std::vector<std::string_view> &lines)
         const std::string key = lower(trimmed(line.substr(0, eq)));
         const bool file = key.rfind("file", 0) == 0;
         const bool title = key.rfind("title", 0) == 0;
+        if (!file && !title)
+            continue;
         const std::string number = key.substr(file ? 4 : 5);
-        if ((!file && !title) || number.empty() || number.size() > 6
+        if (number.empty() || number.size() > 6
             || number.find_first_not_of("0123456789") != std::string::npos)
             continue;
         auto &entry = entries[std::stol(number)];
