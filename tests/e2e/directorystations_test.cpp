@@ -79,7 +79,7 @@ TEST_F(DirectoryClientTest, PanelsShowTheDirectoryAndItsTopStationPlaysItsStream
             state = evaluateInRadio(audio, ScriptWait::MayBeLate).toString();
             return state.startsWith(stream) && state.mid(stream.size()).toDouble() > 0;
         },
-        30000))
+        60000))
         << state.toStdString();
     EXPECT_EQ(window->listeningArea().Wb_Radio->title(), QStringLiteral("RADIO:-Radio Lanterna"));
 }
