@@ -5,7 +5,6 @@
 #include "platform/webenginebrowser.h"
 #include "stations/clickablelabel.h"
 #include "stations/stationpanels.h"
-#include "stations/stationplayer.h"
 #include "stationimporter.h"
 #include "web/tfrm_googlefinder.h"
 
@@ -30,22 +29,14 @@ public:
             config.stations = {StationSource::Kind::Directory, s_directory->address()};
             // The directory's streams are this service's own, on mirror 1.
             s_directory->setStreamHost("127.0.0.1:" + std::to_string(config.mirrorPort(1)));
-            auto server = std::make_unique<StandinServer>(config);
-            std::string error;
-            if (server->start(&error))
+            if (auto server = std::make_unique<StandinServer>(config); server->start(nullptr))
                 s_server = std::move(server);
         }
         ASSERT_NE(s_server, nullptr);
         ASSERT_TRUE(QTest::qWaitFor([] { return s_server->importer().attempts() > 0; }, 30000));
         s_browsers = std::make_unique<PlatformFactory>();
     }
-    static void TearDownTestSuite()
-    {
-        ClientTest::TearDownTestSuite();
-        s_directory.reset();
-    }
-
-protected:
+    static void TearDownTestSuite() { ClientTest::TearDownTestSuite(), s_directory.reset(); }
     static std::unique_ptr<DirectoryStandin> s_directory;
 };
 
@@ -66,7 +57,6 @@ TEST_F(DirectoryClientTest, PanelsShowTheDirectoryAndItsTopStationPlaysItsStream
     ASSERT_TRUE(QTest::qWaitFor([&] { return panelsFilled(panels); }, 60000));
     // The recorded directory's most clicked and newest playable stations.
     EXPECT_EQ(window->state().catalogue.MostClicked[15].Name, QStringLiteral("Radio Lanterna"));
-    EXPECT_EQ(window->state().catalogue.MostClicked[14].Name, QStringLiteral("Onda Boreale"));
     EXPECT_EQ(window->state().catalogue.NewStations[1].Name, QStringLiteral("Salsa Caliente"));
 
     QTest::mouseClick(panels.entry(1, 15), Qt::LeftButton);

@@ -34,17 +34,9 @@ const char *const ChildPortVariable = "SONVELA_TEST_STANDIN_PORT";
 
 // The launcher's stand-in serves the seed stations here, never the real
 // directory, and keeps its database in a data folder of the test's own.
-QTemporaryDir &dataFolder()
-{
-    static QTemporaryDir folder;
-    return folder;
-}
-
-[[maybe_unused]] const bool sandboxed = [] {
-    qputenv("SONVELA_STATIONS", "seed");
-    qputenv("XDG_DATA_HOME", dataFolder().path().toLocal8Bit());
-    return true;
-}();
+QTemporaryDir dataFolder;
+[[maybe_unused]] const bool sandboxed =
+    qputenv("SONVELA_STATIONS", "seed") && qputenv("XDG_DATA_HOME", dataFolder.path().toLocal8Bit());
 
 QString standinProgram()
 {
@@ -150,7 +142,7 @@ TEST(StandinLauncher, WithoutDeploymentTheClientReachesAStandinOnLoopbackUntilIt
         EXPECT_TRUE(catalogue.startsWith("http://" + mirrorAt(base).toUtf8() + "/Radio/mostraRadio.asp?Id="))
             << catalogue.left(200).toStdString();
         EXPECT_TRUE(catalogue.contains("<BR>Radio Aurora<BR>")) << catalogue.left(200).toStdString();
-        EXPECT_TRUE(QFileInfo::exists(dataFolder().filePath(QStringLiteral("sonvela/service.sqlite"))));
+        EXPECT_TRUE(QFileInfo::exists(dataFolder.filePath(QStringLiteral("sonvela/service.sqlite"))));
 
         // Loopback only: the machine's other addresses do not answer.
         for (const QHostAddress &address : QNetworkInterface::allAddresses()) {

@@ -33,8 +33,7 @@ const std::string Fixtures = SONVELA_DIRECTORY_FIXTURES;
 
 bool waitFor(const std::function<bool()> &done)
 {
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
-    while (!done() && std::chrono::steady_clock::now() < deadline)
+    for (int tries = 0; tries < 1500 && !done(); ++tries)
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
     return done();
 }
@@ -53,9 +52,7 @@ std::unique_ptr<StandinServer> startOn(DirectoryStandin &directory, const std::s
         config.stations = {StationSource::Kind::Directory, location};
         config.directoryReadSeconds = 1;
         directory.setStreamHost("127.0.0.1:" + std::to_string(config.mirrorPort(1)));
-        auto server = std::make_unique<StandinServer>(config);
-        std::string error;
-        if (server->start(&error)) {
+        if (auto server = std::make_unique<StandinServer>(config); server->start(nullptr)) {
             EXPECT_TRUE(waitFor([&] { return server->importer().attempts() > 0; }));
             return server;
         }
@@ -72,10 +69,7 @@ std::string get(const StandinServer &server, const std::string &target)
     return res ? res->body : "(no answer)";
 }
 
-std::string catalogueOf(const StandinServer &server)
-{
-    return get(server, "/Radio/CaricaDati.asp?id=0&idRadio=0");
-}
+std::string catalogueOf(const StandinServer &server) { return get(server, "/Radio/CaricaDati.asp?id=0&idRadio=0"); }
 
 std::size_t recordCount(const std::string &catalogue)
 {
