@@ -47,6 +47,15 @@ TEST_F(ClientTest, PanelsFillAndTheTopStationPlays)
         << "audio state " << first;
     QTest::qWait(1500);
     EXPECT_GT(evaluateInRadio(audioTime).toDouble(), first);
+
+    // The page's own button pauses and plays again, and says which it will do.
+    const QString press = QStringLiteral("(function(){var b=document.getElementById('playpause');"
+                                         "b.click();return b.textContent;})()");
+    EXPECT_TRUE(evaluateInRadio(press).toString().endsWith(QStringLiteral("Ascolta")));
+    EXPECT_EQ(evaluateInRadio(audioTime).toDouble(), -1);
+    EXPECT_TRUE(evaluateInRadio(press).toString().endsWith(QStringLiteral("Pausa")));
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return evaluateInRadio(audioTime, ScriptWait::MayBeLate).toDouble() > 0; }, 30000));
 }
 
 } // namespace

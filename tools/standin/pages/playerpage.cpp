@@ -41,8 +41,10 @@ std::string logoOf(const Station &s)
 
 } // namespace
 
-// The disc stands still: a page that plays for hours in front of the user
-// must not be drawn again sixty times a second (in software, over a core).
+// Nothing on the page moves while it plays: it plays for hours in front of
+// the user, and every change is drawn again (in software, a core for a
+// spinning disc, a few points for the engine's own controls, whose clock and
+// slider tick). So the disc stands still and the controls are the page's own.
 std::string playerPage(const Station &s)
 {
     const std::string id = std::to_string(s.id);
@@ -54,7 +56,9 @@ std::string playerPage(const Station &s)
 .name{font-size:22px;font-weight:bold;color:#fff;margin:8px 0 4px;word-wrap:break-word}
 .tags{color:#c9d6e3;font-size:12px;margin-top:4px;word-wrap:break-word}
 .logo{width:90px;height:90px;object-fit:contain;border-radius:8px;background:#1a2129}
-audio{width:90%;margin-top:20px}
+.controls{display:flex;gap:12px;align-items:center;justify-content:center;margin-top:20px}
+.controls button{min-width:96px}
+.controls input{width:40%;padding:0}
 .disc{width:90px;height:90px;margin:0 auto;border-radius:50%;background:conic-gradient(#ff7a59,#ffc857,#7cc4ff,#ff7a59);
 box-shadow:0 0 24px #ff7a5955}
 </style>
@@ -62,7 +66,11 @@ box-shadow:0 0 24px #ff7a5955}
 )" + logoOf(s) + R"(
 <div class="name">)" + htmlEscape(s.name) + R"(</div>
 )" + detailsOf(s) + R"(
-<audio id="player" autoplay controls preload="auto" src=")" + source + R"("></audio>
+<audio id="player" autoplay preload="auto" src=")" + source + R"("></audio>
+<div class="controls" role="group" aria-label="Controlli del lettore">
+<button id="playpause" type="button">&#10074;&#10074; Pausa</button>
+<input id="volume" type="range" min="0" max="100" value="100" aria-label="Volume">
+</div>
 <p class="muted">)" + footer + R"(</p>
 </div>
 <script>)" + std::string(playerScript()) + "</script>";

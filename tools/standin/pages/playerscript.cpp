@@ -36,7 +36,8 @@ constexpr std::string_view script = R"JS(
   // Two lines at most, kept tight: the player's area is only so tall.
   line.style.cssText = 'white-space:pre-line;margin:4px 0 0;font-size:12px;line-height:1.3';
   line.hidden = true;
-  audio.parentNode.insertBefore(line, audio.nextSibling);
+  var controls = document.querySelector('.controls') || audio;
+  controls.parentNode.insertBefore(line, controls.nextSibling);
 
   function now() { return performance.now(); }
 
@@ -163,6 +164,27 @@ constexpr std::string_view script = R"JS(
     }
     if (state === 'waiting') startTry();
   });
+
+  // The page's own controls show no clock: the button changes only when
+  // the sound is paused or played, by the listener, the program or a try.
+  var button = document.getElementById('playpause');
+  function showButton() {
+    button.textContent = audio.paused ? '\u25B6 Ascolta' : '\u275A\u275A Pausa';
+  }
+  if (button) {
+    button.addEventListener('click', function () {
+      if (audio.paused) {
+        var p = audio.play();
+        if (p && p.catch) p.catch(function () {});
+      } else {
+        audio.pause();
+      }
+      showButton();
+    });
+    ['play', 'pause', 'emptied'].forEach(function (name) { audio.addEventListener(name, showButton); });
+  }
+  var volume = document.getElementById('volume');
+  if (volume) volume.addEventListener('input', function () { audio.volume = volume.value / 100; });
 
   try {
     var ticker = new Worker(URL.createObjectURL(
