@@ -150,6 +150,19 @@ void Database::exec(const char *sql)
     }
 }
 
+// All of `work` or none of it: a failure half-way leaves the file as it was.
+void Database::inTransaction(const std::function<void()> &work)
+{
+    exec("BEGIN");
+    try {
+        work();
+        exec("COMMIT");
+    } catch (...) {
+        exec("ROLLBACK");
+        throw;
+    }
+}
+
 void Database::createSchema()
 {
     exec("CREATE TABLE IF NOT EXISTS stations (id INTEGER PRIMARY KEY, name TEXT NOT NULL, label TEXT NOT NULL,"
@@ -190,8 +203,7 @@ void Database::seedIfEmpty()
         if (count.step() && count.integer(0) > 0)
             return;
     }
-    exec("BEGIN");
-    try {
+    inTransaction([&] {
         Statement station(m_db, "INSERT INTO stations (id, name, label, clicks, added) VALUES (?, ?, ?, ?, ?)");
         for (const Station &s : SeedData::stations()) {
             station.bind(1, s.id).bind(2, s.name).bind(3, s.label).bind(4, s.weeklyClicks).bind(5, s.added);
@@ -214,11 +226,7 @@ void Database::seedIfEmpty()
             item.step();
             item.reset();
         }
-        exec("COMMIT");
-    } catch (...) {
-        exec("ROLLBACK");
-        throw;
-    }
+    });
 }
 
 std::vector<Station> Database::queryStations(const std::string &sql, const std::string &text, int offset,
@@ -303,8 +311,7 @@ int Database::idForUuid(const std::string &uuid)
 void Database::importStations(const std::vector<Station> &stations)
 {
     std::lock_guard lock(m_mutex);
-    exec("BEGIN");
-    try {
+    inTransaction([&] {
         exec("UPDATE stations SET available = 0");
         Statement put(m_db, "INSERT OR REPLACE INTO stations (id, name, label, clicks, added, uuid, stream, homepage,"
                             " favicon, country, tags, codec, bitrate, available)"
@@ -316,11 +323,7 @@ void Database::importStations(const std::vector<Station> &stations)
             put.step();
             put.reset();
         }
-        exec("COMMIT");
-    } catch (...) {
-        exec("ROLLBACK");
-        throw;
-    }
+    });
 }
 
 bool Database::hasImportedStations() const
@@ -399,18 +402,13 @@ void Database::insertOptions(int userId, int firstPosition, const std::vector<st
 void Database::replaceOptions(int userId, const std::vector<std::string> &values)
 {
     std::lock_guard lock(m_mutex);
-    exec("BEGIN");
-    try {
+    inTransaction([&] {
         Statement clear(m_db, "DELETE FROM options WHERE user_id = ?");
         clear.bind(1, userId);
         clear.step();
         const std::size_t kept = std::min(values.size(), std::size_t{MaxOptionValues});
         insertOptions(userId, 1, std::vector<std::string>(values.begin(), values.begin() + static_cast<long>(kept)));
-        exec("COMMIT");
-    } catch (...) {
-        exec("ROLLBACK");
-        throw;
-    }
+    });
 }
 
 bool Database::appendOptions(int userId, const std::vector<std::string> &values)
@@ -427,14 +425,9 @@ bool Database::appendOptions(int userId, const std::vector<std::string> &values)
     }
     if (stored + static_cast<long long>(values.size()) > MaxOptionValues)
         return false;
-    exec("BEGIN");
-    try {
+    inTransaction([&] {
         insertOptions(userId, lastPosition + 1, values);
-        exec("COMMIT");
-    } catch (...) {
-        exec("ROLLBACK");
-        throw;
-    }
+    });
     return true;
 }
 

@@ -5,6 +5,7 @@
 #include "station.h"
 #include "useraccount.h"
 
+#include <functional>
 #include <mutex>
 #include <optional>
 #include <stdexcept>
@@ -80,6 +81,7 @@ private:
     int idForUuid(const std::string &uuid);
     void seedIfEmpty();
     void exec(const char *sql);
+    void inTransaction(const std::function<void()> &work);
     void insertOptions(int userId, int firstPosition, const std::vector<std::string> &values);
     std::vector<Station> queryStations(const std::string &sql, const std::string &text, int offset, int count) const;
 
